@@ -1,0 +1,6 @@
+#include "app/game.h"
+
+int main(int, char** argv) {
+    RunGame(argv[0]);
+    return 0;
+}

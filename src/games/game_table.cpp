@@ -1,0 +1,11 @@
+#include "games/game_scene.h"
+
+// Each game adds its scene here; a game not yet in the program has no entry.
+namespace {
+const GameScene* const Scenes[6] = {nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
+}
+
+const GameScene* GameSceneFor(int n) {
+    if (n < 1 || n > 5) return nullptr;
+    return Scenes[n];
+}

@@ -1,0 +1,6 @@
+// Monotonic millisecond clock and sleep.
+#pragma once
+#include <cstdint>
+
+std::uint64_t TickCount();
+void SleepMs(int milliseconds);

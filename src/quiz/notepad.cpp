@@ -1,0 +1,3 @@
+#include "quiz/notepad.h"
+
+std::string StudentName;
