@@ -8,6 +8,6 @@ extern int QuitRequested;   // set by the hub's exit button; the loop ends after
 void RunGame(const char* programPath);
 
 // The same in steps, for tests and tools.
-bool StartGame();     // false when start-up ended the program (a message, or Quit)
+bool StartProgram();     // false when start-up ended the program (a message, or Quit)
 bool RunFrame();      // one pass of the frame loop; false when the program ends
 void ShutDownGame();

@@ -45,5 +45,8 @@ void ClearFrame(unsigned colour);   // 0x00BBGGRR
 void PresentFrame();
 void CapFrameRate(int framesPerSecond);
 
+// The next PresentFrame first writes the finished back buffer to a PNG file (screenshots).
+void CaptureNextFrame(const std::string& pngPath);
+
 // The back buffer as RGBA rows (before PresentFrame); false where there is none.
 bool ReadFramePixels(std::vector<unsigned char>& rgba, int& width, int& height);

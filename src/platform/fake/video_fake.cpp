@@ -210,4 +210,5 @@ void ClearFrame(unsigned colour) {
 void PresentFrame() { Draws.push_back(Record(RecordedDraw::Present)); }
 void CapFrameRate(int framesPerSecond) { Cap = framesPerSecond; }
 
+void CaptureNextFrame(const std::string&) {}   // a recording has no pixels to capture
 bool ReadFramePixels(std::vector<unsigned char>&, int&, int&) { return false; }

@@ -29,6 +29,7 @@ std::vector<Quad> Quads(1);   // element 0 is "no quad"
 SDL_BlendMode CurrentBlend = SDL_BLENDMODE_BLEND;
 int FrameCap = 0;
 std::uint64_t LastPresent = 0;
+std::string CapturePath;
 
 SDL_BlendFactor ToSdl(BlendFactor factor) {
     switch (factor) {
@@ -226,8 +227,18 @@ void ClearFrame(unsigned colour) {
 
 void CapFrameRate(int framesPerSecond) { FrameCap = framesPerSecond; }
 
+void CaptureNextFrame(const std::string& pngPath) { CapturePath = pngPath; }
+
 void PresentFrame() {
     if (!Renderer) return;
+    if (!CapturePath.empty()) {
+        Image shot;
+        if (ReadFramePixels(shot.rgba, shot.width, shot.height)) {
+            for (std::size_t i = 3; i < shot.rgba.size(); i += 4) shot.rgba[i] = 255;
+            EncodePngFile(CapturePath, shot);
+        }
+        CapturePath.clear();
+    }
     if (FrameCap > 0) {
         const std::uint64_t interval = 1000 / static_cast<std::uint64_t>(FrameCap);
         std::uint64_t now = TickCount();
