@@ -55,6 +55,10 @@ Pixels FinishCanvas(const Canvas& c, Finish how) {
             if (o.r == 0 && o.g == 0 && o.b == 0) o = {20, 20, 30, 255};
           }
           break;
+        case Finish::Solid:
+          o = {static_cast<uint8_t>(r), static_cast<uint8_t>(g), static_cast<uint8_t>(b), 255};
+          if (r == 0 && g == 0 && b == 0) o = {1, 1, 2, 255};
+          break;
         case Finish::Light:
         case Finish::Opaque24:
           // Premultiplied colour is the colour over black, which is what these pictures mean.

@@ -21,6 +21,7 @@ enum class Finish {
              // (a hole); a pure black that should show is lifted to near-black
   Light,     // load mode 4 glow or paper/shadow picture drawn on an opaque ground: colours kept
              // as they are, pure black stays black (a hole, or "no light" when added)
+  Solid,     // load mode 4 scene (backgrounds, title): fully opaque, a pure black lifted to near-black
   Opaque24,  // 24-bit picture without alpha (the options window's banner), flattened on its ground
 };
 

@@ -3,13 +3,54 @@
 //
 //   forge_art --banner FILE                 the banner only
 //   forge_art --game DIR [--review DIR]     DIR/graph/*.png, and the review pages
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "banner.h"
+#include "catalogue.h"
 #include "lettering.h"
 #include "png_out.h"
+#include "review.h"
+
+namespace {
+bool MakeDir(const std::string& path) {
+  return mkdir(path.c_str(), 0755) == 0 || errno == EEXIST;
+}
+
+bool ForgeGame(const std::string& gameDir, const std::string& reviewDir) {
+  const std::string graph = gameDir + "/graph";
+  if (!MakeDir(gameDir) || !MakeDir(graph)) {
+    std::fprintf(stderr, "forge_art: cannot make %s\n", graph.c_str());
+    return false;
+  }
+  const std::vector<ArtEntry> list = ArtCatalogue();
+  std::vector<Pixels> pics;
+  pics.reserve(list.size());
+  bool ok = true;
+  for (const ArtEntry& e : list) {
+    pics.push_back(e.draw());
+    const Pixels& p = pics.back();
+    if (p.width != e.width || p.height != e.height) {
+      std::fprintf(stderr, "forge_art: %s came out %dx%d, the game wants %dx%d\n", e.file.c_str(), p.width,
+                   p.height, e.width, e.height);
+      ok = false;
+    }
+    ok = WritePng(graph + "/" + e.file, p, true) && ok;
+  }
+  if (!reviewDir.empty() && MakeDir(reviewDir)) {
+    ArtLibrary art;
+    for (size_t i = 0; i < list.size(); ++i) art[list[i].file] = {&list[i], &pics[i]};
+    ok = WriteContactSheets(reviewDir, list, pics) && ok;
+    ok = WriteScenePreviews(reviewDir, art) && ok;
+  }
+  return ok;
+}
+}  // namespace
 
 int main(int argc, char** argv) {
   std::string bannerPath, gameDir, reviewDir;
@@ -30,8 +71,14 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (!LoadFonts()) return 1;
+  const auto start = std::chrono::steady_clock::now();
   bool ok = true;
   if (!bannerPath.empty()) ok = WritePng(bannerPath, DrawBanner(), false) && ok;
+  if (!gameDir.empty()) {
+    ok = ForgeGame(gameDir, reviewDir) && ok;
+    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    std::printf("forge_art: pictures drawn in %.0f ms\n", ms);
+  }
   FreeFonts();
   return ok ? 0 : 1;
 }

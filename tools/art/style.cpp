@@ -78,3 +78,34 @@ void Gloss(cairo_t* cr, double cx, double cy, double rx, double ry, double alpha
   cairo_pattern_destroy(p);
   cairo_restore(cr);
 }
+
+void Shape(cairo_t* cr, double y0, double y1, Col top, Col bottom, double outline) {
+  FillVertical(cr, y0, y1, top, bottom);
+  if (outline > 0)
+    Outline(cr, outline);
+  else
+    cairo_new_path(cr);
+}
+
+void ShapeBall(cairo_t* cr, double cx, double cy, double r, Col light, Col dark, double outline) {
+  FillBall(cr, cx, cy, r, light, dark);
+  if (outline > 0)
+    Outline(cr, outline);
+  else
+    cairo_new_path(cr);
+}
+
+void DropShadow(cairo_t* cr, double cx, double cy, double rx, double ry, double alpha) {
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  cairo_scale(cr, rx, ry);
+  cairo_pattern_t* p = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
+  cairo_pattern_add_color_stop_rgba(p, 0, kInk.r, kInk.g, kInk.b, alpha);
+  cairo_pattern_add_color_stop_rgba(p, 0.6, kInk.r, kInk.g, kInk.b, alpha * 0.7);
+  cairo_pattern_add_color_stop_rgba(p, 1, kInk.r, kInk.g, kInk.b, 0);
+  cairo_set_source(cr, p);
+  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+  cairo_fill(cr);
+  cairo_pattern_destroy(p);
+  cairo_restore(cr);
+}

@@ -41,3 +41,10 @@ void FillBall(cairo_t* cr, double cx, double cy, double r, Col light, Col dark);
 void Outline(cairo_t* cr, double width, Col ink = kInk);
 // A soft white gloss in the upper part of a shape's box.
 void Gloss(cairo_t* cr, double cx, double cy, double rx, double ry, double alpha);
+
+// Vertical gradient fill plus ink outline of the current path, which is consumed.
+void Shape(cairo_t* cr, double y0, double y1, Col top, Col bottom, double outline);
+// Ball shade plus ink outline of the current path, which is consumed.
+void ShapeBall(cairo_t* cr, double cx, double cy, double r, Col light, Col dark, double outline);
+// A soft dark blob under an object, as if it stood on something.
+void DropShadow(cairo_t* cr, double cx, double cy, double rx, double ry, double alpha);

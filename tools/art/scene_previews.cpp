@@ -1,0 +1,68 @@
+// Previews of layered scenes, blended in software with the game's own formulas and placed
+// where the game places each picture.
+#include <cmath>
+#include <cstdio>
+
+#include "compose.h"
+#include "review.h"
+
+namespace {
+const ArtLibrary* Art = nullptr;
+bool Missing = false;
+
+// Draws a catalogue picture at its own size or at (w, h); notes a missing one.
+void Draw(Frame& f, const char* file, int x, int y, Blend blend = kBlendNormal, int w = 0, int h = 0, int alpha = 255) {
+  auto it = Art->find(file);
+  if (it == Art->end()) {
+    Missing = true;
+    return;
+  }
+  const Pixels& p = *it->second.pixels;
+  Put(f, p, it->second.entry->loadMode, x, y, w ? w : p.width, h ? h : p.height, blend, alpha);
+}
+
+// The question panel as it settles: strip, hearts, score, bar, choices, blackboard, professor.
+void Panel(Frame& f) {
+  Draw(f, "grey.png", 0, 0, kBlendMultiply);
+  for (int i = 1; i <= 5; ++i) Draw(f, "life.png", 1024 - 44 - 38 * (i - 1), 4);
+  PutText(f, "Score: 300", 4, 8, 24, 0xffffff);
+  PutText(f, "4 / 20", 462, 8, 24, 0xffffff);
+  Draw(f, "botbar_left.png", 0, 568);
+  for (int x = 256; x <= 1024 - 512; x += 256) Draw(f, "botbar_mid.png", x, 568);
+  Draw(f, "botbar_right.png", 768, 568);
+  const char* choices[4] = {"choice_blue.png", "choice_yellow.png", "choice_red.png", "choice_green.png"};
+  const char* texts[4] = {"Paris", "London", "Madrid", "A very long answer"};
+  const int left = 408, top = 488;
+  for (int k = 0; k < 4; ++k) {
+    const int x = left + (k % 2) * 298, y = top + (k / 2) * 86;
+    Draw(f, choices[k], x, y);
+  }
+  Draw(f, "shad_blackboard.png", 24, 468 + 6, kBlendMultiply);
+  Draw(f, "blackboard.png", 18, 468);
+  PutText(f, "What is the capital", 32, 548, 24, 0xffffff);
+  PutText(f, "city of France?", 32, 572, 24, 0xffffff);
+  for (int k = 0; k < 4; ++k) {
+    const int x = left + (k % 2) * 298, y = top + (k / 2) * 86;
+    PutText(f, texts[k], x + 78, y + 147 - 12, k == 3 ? 19 : 24, 0x222222);
+  }
+  Draw(f, "shad_professor.png", 8 + 6, 578 + 6, kBlendMultiply);
+  Draw(f, "professor.png", 8, 578);
+  Draw(f, "tick1.png", left + 250 - 40, top + 147 - 40, kBlendNormal, 80, 80);
+}
+
+bool Save(const std::string& dir, const char* name, const Frame& f) {
+  return WritePng(dir + "/" + name, FrameToPixels(f), false);
+}
+}  // namespace
+
+bool WriteScenePreviews(const std::string& dir, const ArtLibrary& art) {
+  Art = &art;
+  bool ok = true;
+  {
+    Frame f = NewFrame(1024, 768, 0.45f, 0.7f, 0.9f);
+    Panel(f);
+    ok = Save(dir, "scene_panel.png", f) && ok;
+  }
+  if (Missing) std::fprintf(stderr, "forge_art: some previews lack pictures that are not drawn yet\n");
+  return ok;
+}
