@@ -12,3 +12,28 @@ Pixels DrawBlackboard();
 Pixels DrawChoice(int choice);  // 1 blue, 2 yellow, 3 red, 4 green
 Pixels DrawGreyStrip();
 Pixels DrawLife();
+
+// Answer feedback
+Pixels DrawTimerFace();
+Pixels DrawTimerHand();
+Pixels DrawTick();
+Pixels DrawCross();
+Pixels DrawCorrect();
+Pixels DrawWrong();
+Pixels DrawOops();
+Pixels DrawTap();
+
+// Pointers
+Pixels DrawGlove();
+Pixels DrawWand();
+
+// Game tip bubble
+Pixels DrawBubble();
+Pixels DrawHint(int frame);  // 1..3
+
+// Notepad
+Pixels DrawNotepad();
+Pixels DrawOkButton();
+Pixels DrawOkRing();
+Pixels DrawNamePage();
+Pixels DrawGradeCard(int grade);  // 1 AA, 2 A, 3 B, 4 C, 5 F

@@ -10,6 +10,9 @@ std::vector<ArtEntry> ArtCatalogue() {
   };
   const char* colours[4] = {"blue", "yellow", "red", "green"};
 
+  add("timer0.png", 64, 64, 4, Shown::Glow, DrawTimerFace);
+  add("timer1.png", 64, 64, 4, Shown::Glow, DrawTimerHand);
+
   // Question panel.
   add("botbar_left.png", 256, 200, 12, Shown::Normal, DrawBarLeft);
   add("botbar_mid.png", 256, 200, 4, Shown::Normal, DrawBarMid);
@@ -22,5 +25,25 @@ std::vector<ArtEntry> ArtCatalogue() {
     add(std::string("choice_") + colours[k - 1] + ".png", 290, 290, 12, Shown::Normal, [k] { return DrawChoice(k); });
   add("grey.png", 1024, 48, 4, Shown::Multiply, DrawGreyStrip);
   add("life.png", 38, 38, 12, Shown::Normal, DrawLife);
+  add("glove.png", 80, 80, 12, Shown::Normal, DrawGlove);
+  add("shad_glove.png", 80, 80, 4, Shown::Multiply, [] { return ShadowOf(DrawGlove(), 2, 0.45); });
+  add("tick1.png", 240, 240, 12, Shown::Normal, DrawTick);
+  add("tick0.png", 240, 240, 12, Shown::Normal, DrawCross);
+  add("wrong.png", 400, 400, 12, Shown::Normal, DrawWrong);
+  add("correct.png", 400, 400, 12, Shown::Normal, DrawCorrect);
+  add("oops.png", 400, 400, 12, Shown::Normal, DrawOops);
+  add("tap.png", 48, 48, 4, Shown::Glow, DrawTap);
+  add("wand.png", 128, 128, 12, Shown::Normal, DrawWand);
+  add("shad_wand.png", 128, 128, 4, Shown::Multiply, [] { return ShadowOf(DrawWand(), 3, 0.45); });
+  add("tbubble.png", 575, 460, 12, Shown::Normal, DrawBubble);
+  for (int n = 1; n <= 3; ++n)
+    add("hint" + std::to_string(n) + ".png", 150, 150, 12, Shown::Normal, [n] { return DrawHint(n); });
+  add("notepad.png", 580, 580, 12, Shown::Normal, DrawNotepad);
+  add("HUD_opt2.png", 120, 120, 12, Shown::Normal, DrawOkButton);
+  add("HUD_optturn.png", 140, 140, 12, Shown::Normal, DrawOkRing);
+  add("name.png", 360, 360, 4, Shown::Multiply, DrawNamePage);
+  const char* grades[5] = {"aa", "a", "b", "c", "f"};
+  for (int g = 1; g <= 5; ++g)
+    add(std::string("results_") + grades[g - 1] + ".png", 360, 360, 4, Shown::Multiply, [g] { return DrawGradeCard(g); });
   return list;
 }

@@ -77,7 +77,7 @@ bool WriteContactSheets(const std::string& dir, const std::vector<ArtEntry>& lis
         cairo_rectangle(cr, cx, cy, kPicBox, kPicBox);
         cairo_fill(cr);
       }
-      const double scale = std::min(1.0, std::min(static_cast<double>(kPicBox) / p.width, static_cast<double>(kPicBox) / p.height));
+      const double scale = std::min(4.0, std::min(static_cast<double>(kPicBox) / p.width, static_cast<double>(kPicBox) / p.height));
       const double dw = p.width * scale, dh = p.height * scale;
       cairo_surface_t* s = ToSurface(p, e.loadMode);
       cairo_save(cr);

@@ -50,6 +50,25 @@ void Panel(Frame& f) {
   Draw(f, "tick1.png", left + 250 - 40, top + 147 - 40, kBlendNormal, 80, 80);
 }
 
+// The notepad in name entry (settled at y 80) and with the report card (settled at y 14).
+void NameEntry(Frame& f) {
+  const int y = 80;
+  Draw(f, "notepad.png", 512 - 290, y);
+  Draw(f, "name.png", 512 - 186, y + 120, kBlendMultiply);
+  Draw(f, "HUD_optturn.png", 512 + 56, y + 412);
+  Draw(f, "HUD_opt2.png", 512 + 66, y + 422);
+  PutText(f, "Anna", 512 - 150, y + 198, 24, 0x22223a);
+  Draw(f, "glove.png", 600 - 28, 400 - 16);
+}
+
+void ReportCard(Frame& f, const char* card) {
+  const int y = 14;
+  Draw(f, "notepad.png", 512 - 290, y);
+  Draw(f, card, 512 - 190, y + 120, kBlendMultiply);
+  const char* lines[6] = {"Name: Anna", "Questions Complete: 20/20", "Correct: 20", "Incorrect: 03", "---", "Accuracy: 87%"};
+  for (int i = 0; i < 6; ++i) PutText(f, lines[i], 512 - 170, y + 170 + i * 24, 24, 0x222244);
+}
+
 bool Save(const std::string& dir, const char* name, const Frame& f) {
   return WritePng(dir + "/" + name, FrameToPixels(f), false);
 }
@@ -62,6 +81,19 @@ bool WriteScenePreviews(const std::string& dir, const ArtLibrary& art) {
     Frame f = NewFrame(1024, 768, 0.45f, 0.7f, 0.9f);
     Panel(f);
     ok = Save(dir, "scene_panel.png", f) && ok;
+  }
+  {
+    Frame f = NewFrame(1024, 768, 0.45f, 0.7f, 0.9f);
+    NameEntry(f);
+    ok = Save(dir, "scene_name_entry.png", f) && ok;
+  }
+  const char* cards[5] = {"results_aa.png", "results_a.png", "results_b.png", "results_c.png", "results_f.png"};
+  for (int g = 0; g < 5; ++g) {
+    Frame f = NewFrame(1024, 768, 0.45f, 0.7f, 0.9f);
+    ReportCard(f, cards[g]);
+    char name[40];
+    std::snprintf(name, sizeof name, "scene_report_%d.png", g + 1);
+    ok = Save(dir, name, f) && ok;
   }
   if (Missing) std::fprintf(stderr, "forge_art: some previews lack pictures that are not drawn yet\n");
   return ok;
