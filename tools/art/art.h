@@ -37,3 +37,19 @@ Pixels DrawOkButton();
 Pixels DrawOkRing();
 Pixels DrawNamePage();
 Pixels DrawGradeCard(int grade);  // 1 AA, 2 A, 3 B, 4 C, 5 F
+
+// Things in play and effects
+Pixels DrawGem(int choice);
+Pixels DrawBomb();
+Pixels DrawSparkle();
+Pixels DrawBoom();
+Pixels DrawBoomGlow();
+Pixels DrawRock();
+Pixels DrawRocket();
+Pixels DrawLaser();
+Pixels DrawRing();
+Pixels DrawRoundShadow();
+Pixels DrawRipple();
+Pixels DrawBoat();
+Pixels DrawCoffin(int choice);
+Pixels DrawWoodShard();

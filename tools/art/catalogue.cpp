@@ -35,6 +35,9 @@ std::vector<ArtEntry> ArtCatalogue() {
   add("tap.png", 48, 48, 4, Shown::Glow, DrawTap);
   add("wand.png", 128, 128, 12, Shown::Normal, DrawWand);
   add("shad_wand.png", 128, 128, 4, Shown::Multiply, [] { return ShadowOf(DrawWand(), 3, 0.45); });
+  add("boom.png", 200, 200, 12, Shown::Normal, DrawBoom);
+  add("boomglow.png", 200, 200, 4, Shown::Glow, DrawBoomGlow);
+  add("sparkle.png", 80, 80, 4, Shown::Glow, DrawSparkle);
   add("tbubble.png", 575, 460, 12, Shown::Normal, DrawBubble);
   for (int n = 1; n <= 3; ++n)
     add("hint" + std::to_string(n) + ".png", 150, 150, 12, Shown::Normal, [n] { return DrawHint(n); });
@@ -45,5 +48,19 @@ std::vector<ArtEntry> ArtCatalogue() {
   const char* grades[5] = {"aa", "a", "b", "c", "f"};
   for (int g = 1; g <= 5; ++g)
     add(std::string("results_") + grades[g - 1] + ".png", 360, 360, 4, Shown::Multiply, [g] { return DrawGradeCard(g); });
+  add("bomb.png", 86, 86, 12, Shown::Normal, DrawBomb);
+  for (int k = 1; k <= 4; ++k)
+    add("gem" + std::to_string(k) + ".png", 64, 64, 12, Shown::Normal, [k] { return DrawGem(k); });
+  add("rock.png", 136, 136, 12, Shown::Normal, DrawRock);
+  add("rocket.png", 100, 100, 12, Shown::Normal, DrawRocket);
+  add("laser.png", 64, 64, 12, Shown::Normal, DrawLaser);
+  add("ring.png", 96, 96, 12, Shown::Normal, DrawRing);
+  add("shad_round.png", 82, 82, 4, Shown::Multiply, DrawRoundShadow);
+  add("ripple.png", 128, 128, 12, Shown::Glow, DrawRipple);
+  add("boat.png", 120, 120, 12, Shown::Normal, DrawBoat);
+  add("boat_shad.png", 120, 120, 4, Shown::Multiply, [] { return ShadowOf(DrawBoat(), 4, 0.45, 0.95); });
+  for (int k = 1; k <= 4; ++k)
+    add(std::string("coff_") + colours[k - 1] + ".png", 260, 260, 12, Shown::Normal, [k] { return DrawCoffin(k); });
+  add("shard_wood.png", 80, 80, 12, Shown::Normal, DrawWoodShard);
   return list;
 }
