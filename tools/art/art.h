@@ -53,3 +53,12 @@ Pixels DrawRipple();
 Pixels DrawBoat();
 Pixels DrawCoffin(int choice);
 Pixels DrawWoodShard();
+
+// Characters
+Pixels DrawKidIdle(int frame);  // 0..2
+Pixels DrawKidWalk(int frame);  // 0..4
+Pixels DrawKidJump();
+Pixels DrawKidFall();
+Pixels DrawKidDead();
+Pixels DrawZombie(int frame);  // 1..9
+Pixels DrawBat(int frame);     // 1..4

@@ -48,6 +48,17 @@ std::vector<ArtEntry> ArtCatalogue() {
   const char* grades[5] = {"aa", "a", "b", "c", "f"};
   for (int g = 1; g <= 5; ++g)
     add(std::string("results_") + grades[g - 1] + ".png", 360, 360, 4, Shown::Multiply, [g] { return DrawGradeCard(g); });
+  for (int n = 1; n <= 9; ++n)
+    add("zombie0" + std::to_string(n) + ".png", 150, 150, 4, Shown::Normal, [n] { return DrawZombie(n); });
+  for (int n = 1; n <= 4; ++n)
+    add("bat0" + std::to_string(n) + ".png", 80, 80, 4, Shown::Normal, [n] { return DrawBat(n); });
+  for (int n = 0; n <= 2; ++n)
+    add("idle0" + std::to_string(n + 1) + ".png", 160, 160, 4, Shown::Normal, [n] { return DrawKidIdle(n); });
+  for (int n = 0; n <= 4; ++n)
+    add("walk0" + std::to_string(n) + ".png", 160, 160, 4, Shown::Normal, [n] { return DrawKidWalk(n); });
+  add("jump.png", 160, 160, 4, Shown::Normal, DrawKidJump);
+  add("fall.png", 160, 160, 4, Shown::Normal, DrawKidFall);
+  add("dead.png", 160, 160, 4, Shown::Normal, DrawKidDead);
   add("bomb.png", 86, 86, 12, Shown::Normal, DrawBomb);
   for (int k = 1; k <= 4; ++k)
     add("gem" + std::to_string(k) + ".png", 64, 64, 12, Shown::Normal, [k] { return DrawGem(k); });
