@@ -11,6 +11,17 @@
 #include "render/font.h"
 #include "render/pointer.h"
 #include "content/subject_content.h"
+#include "games/particles.h"
+#include "games/ripples.h"
+#include "games/shots.h"
+#include "games/tokens.h"
+#include "quiz/hub.h"
+#include "quiz/judgement.h"
+#include "quiz/notepad.h"
+#include "quiz/panel.h"
+#include "quiz/rounds.h"
+#include "quiz/screens.h"
+#include "quiz/tip.h"
 
 void ResetGameState() {
     ResetScreenState();
@@ -23,4 +34,15 @@ void ResetGameState() {
     CurrentBlend = -1;
     QuitRequested = 0;
     ResetSubjectContent();
+    ResetScreens();
+    ResetHub();
+    ResetRounds();
+    ResetJudgement();
+    ResetPanelState();
+    ResetNotepad();
+    ResetTip();
+    ResetEffects();
+    ResetTokens();
+    ResetShots();
+    ResetRipples();
 }

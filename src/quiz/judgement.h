@@ -12,6 +12,7 @@ void ForfeitQuestion();
 void StartFeedback();
 void StopFeedback();
 void CountdownStep();        // may end with the outcome of the answer
+void AnswerOutcome();        // what comes once the countdown is over
 void DrawCountdownClock();
 void DrawFeedbackPicture();
 void DrawAnswerMark();
