@@ -11,6 +11,7 @@
 #include "render/font.h"
 #include "render/pointer.h"
 #include "content/subject_content.h"
+#include "games/jumper.h"
 #include "games/particles.h"
 #include "games/ripples.h"
 #include "games/shots.h"
@@ -45,4 +46,5 @@ void ResetGameState() {
     ResetTokens();
     ResetShots();
     ResetRipples();
+    ResetJumper();
 }
