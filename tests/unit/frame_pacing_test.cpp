@@ -5,6 +5,7 @@
 #include "app/reset.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/input.h"
+#include "platform/video.h"
 
 namespace {
 
@@ -13,6 +14,8 @@ protected:
     void SetUp() override {
         FakePlatformReset();
         ResetGameState();
+        OpenGameWindow("test", 1024, 768);
+        OpenDrawingSurface(true, 1024, 768, "test");
         CapturePointer();
     }
 };

@@ -7,6 +7,7 @@
 #include "app/keys.h"
 #include "app/reset.h"
 #include "app/screen.h"
+#include "app/sound_control.h"
 #include "content/question_bank.h"
 #include "platform/fake/fake_native_window.h"
 #include "platform/fake/fake_platform.h"
