@@ -62,3 +62,17 @@ Pixels DrawKidFall();
 Pixels DrawKidDead();
 Pixels DrawZombie(int frame);  // 1..9
 Pixels DrawBat(int frame);     // 1..4
+Pixels DrawRobotIdle(int frame);   // 0..1
+Pixels DrawRobotDrive(int frame);  // 0..1
+Pixels DrawRobotBored(int frame);  // 0..3
+Pixels DrawRobotGoFly(int frame);  // 0..3
+Pixels DrawRobotFly(int frame);    // 0..2
+Pixels DrawGrabber();
+Pixels DrawGrabberArm();
+
+// Hub
+Pixels DrawGameButton(int game);  // 1..6
+Pixels DrawExitButton();
+Pixels DrawMute(bool muted);
+Pixels DrawLogo();
+Pixels DrawTitle();

@@ -10,6 +10,8 @@ std::vector<ArtEntry> ArtCatalogue() {
   };
   const char* colours[4] = {"blue", "yellow", "red", "green"};
 
+  add("mute0.png", 64, 64, 12, Shown::Normal, [] { return DrawMute(false); });
+  add("mute1.png", 64, 64, 12, Shown::Normal, [] { return DrawMute(true); });
   add("timer0.png", 64, 64, 4, Shown::Glow, DrawTimerFace);
   add("timer1.png", 64, 64, 4, Shown::Glow, DrawTimerHand);
 
@@ -59,6 +61,22 @@ std::vector<ArtEntry> ArtCatalogue() {
   add("jump.png", 160, 160, 4, Shown::Normal, DrawKidJump);
   add("fall.png", 160, 160, 4, Shown::Normal, DrawKidFall);
   add("dead.png", 160, 160, 4, Shown::Normal, DrawKidDead);
+  add("title.png", 1024, 939, 4, Shown::Normal, DrawTitle);
+  add("logo_quillbrook.png", 480, 480, 12, Shown::Normal, DrawLogo);
+  add("exit.png", 200, 200, 12, Shown::Normal, DrawExitButton);
+  for (int n = 1; n <= 6; ++n)
+    add("game" + std::to_string(n) + ".png", 280, 280, 12, Shown::Normal, [n] { return DrawGameButton(n); });
+  add("grabber.png", 220, 220, 12, Shown::Normal, DrawGrabber);
+  add("grabber2.png", 220, 220, 12, Shown::Normal, DrawGrabberArm);
+  auto robot = [&](const char* name, int count, Pixels (*draw)(int)) {
+    for (int n = 0; n < count; ++n)
+      add(std::string(name) + std::to_string(n + 1) + ".png", 200, 200, 4, Shown::Normal, [draw, n] { return draw(n); });
+  };
+  robot("robo_bored0", 4, DrawRobotBored);
+  robot("robo_idle0", 2, DrawRobotIdle);
+  robot("robo_drive0", 2, DrawRobotDrive);
+  robot("robo_fly0", 3, DrawRobotFly);
+  robot("robo_gofly0", 4, DrawRobotGoFly);
   add("bomb.png", 86, 86, 12, Shown::Normal, DrawBomb);
   for (int k = 1; k <= 4; ++k)
     add("gem" + std::to_string(k) + ".png", 64, 64, 12, Shown::Normal, [k] { return DrawGem(k); });

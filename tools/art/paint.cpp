@@ -79,3 +79,27 @@ double TileNoise(double x, double y, int period, uint32_t seed) {
   const double c = Lattice(x0, y0 + 1, period, seed), d = Lattice(x0 + 1, y0 + 1, period, seed);
   return (a + (b - a) * fx) * (1 - fy) + (c + (d - c) * fx) * fy;
 }
+
+void PaintPixels(cairo_t* cr, const Pixels& pic, double x, double y, double scale, bool holes) {
+  cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, pic.width, pic.height);
+  unsigned char* data = cairo_image_surface_get_data(s);
+  const int stride = cairo_image_surface_get_stride(s);
+  for (int j = 0; j < pic.height; ++j) {
+    uint32_t* row = reinterpret_cast<uint32_t*>(data + static_cast<size_t>(j) * stride);
+    for (int i = 0; i < pic.width; ++i) {
+      const Rgba& c = pic.at(i, j);
+      uint32_t a = c.a;
+      if (holes) a = (c.r == 0 && c.g == 0 && c.b == 0) ? 0 : 255;
+      row[i] = (a << 24) | ((c.r * a / 255) << 16) | ((c.g * a / 255) << 8) | (c.b * a / 255);
+    }
+  }
+  cairo_surface_mark_dirty(s);
+  cairo_save(cr);
+  cairo_translate(cr, x, y);
+  cairo_scale(cr, scale, scale);
+  cairo_set_source_surface(cr, s, 0, 0);
+  cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
+  cairo_paint(cr);
+  cairo_restore(cr);
+  cairo_surface_destroy(s);
+}

@@ -35,3 +35,7 @@ struct Noise {
 
 // Smooth value noise in 0..1 that wraps every `period` cells (for tileable textures).
 double TileNoise(double x, double y, int period, uint32_t seed);
+
+// Draws finished pixels (as loaded in mode 12, or mode 4 when `holes`) into a cairo drawing,
+// scaled, with the top-left corner at (x, y): lets one picture reuse another as an icon.
+void PaintPixels(cairo_t* cr, const Pixels& pic, double x, double y, double scale, bool holes = false);

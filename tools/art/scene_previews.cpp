@@ -69,6 +69,29 @@ void ReportCard(Frame& f, const char* card) {
   for (int i = 0; i < 6; ++i) PutText(f, lines[i], 512 - 170, y + 170 + i * 24, 24, 0x222244);
 }
 
+// The hub as it settles: title, logo, subject picture place, buttons on their arc.
+void Hub(Frame& f) {
+  Draw(f, "title.png", 0, -80);
+  Draw(f, "logo_quillbrook.png", 16, -114);
+  // The subject picture comes from the subject pack; a frame marks its place.
+  Frame mark = NewFrame(380, 380, 1.0f, 1.0f, 1.0f);
+  Pixels markPixels = FrameToPixels(mark);
+  for (Rgba& p : markPixels.px) p.a = 60;
+  Put(f, markPixels, 12, 818 - 190, 90 - 190, 380, 380, kBlendNormal, 255);
+  const double cx = 512, cy = 384, r = 0.725 * 512;
+  for (int b = 6; b >= 1; --b) {
+    const double a = (65 + 15 * (b - 1) - 90) * M_PI / 180;
+    const int x = static_cast<int>(std::lround(cx + r * std::cos(a) - 140));
+    const int y = static_cast<int>(std::lround(cy + r * std::sin(a) - 140));
+    char name[16];
+    std::snprintf(name, sizeof name, "game%d.png", b);
+    Draw(f, name, x, y);
+  }
+  Draw(f, "exit.png", 0, 768 - 186);
+  Draw(f, "mute0.png", 0, 180);
+  PutText(f, "Quillbrook Learning - a subject for every day", 208, 768 - 32, 20, 0xffffff);
+}
+
 bool Save(const std::string& dir, const char* name, const Frame& f) {
   return WritePng(dir + "/" + name, FrameToPixels(f), false);
 }
@@ -81,6 +104,11 @@ bool WriteScenePreviews(const std::string& dir, const ArtLibrary& art) {
     Frame f = NewFrame(1024, 768, 0.45f, 0.7f, 0.9f);
     Panel(f);
     ok = Save(dir, "scene_panel.png", f) && ok;
+  }
+  {
+    Frame f = NewFrame(1024, 768);
+    Hub(f);
+    ok = Save(dir, "scene_hub.png", f) && ok;
   }
   {
     Frame f = NewFrame(1024, 768, 0.45f, 0.7f, 0.9f);
