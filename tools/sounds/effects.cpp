@@ -135,7 +135,7 @@ Signal MakeExplosion() {
         // Crackles of debris: short bursts of noise, fewer and weaker as the blast settles.
         if (t > 0.05 && t < 0.8 && noise.Uniform() < 0.0012) crack = 0.8 - t;
         crack *= 0.996;
-        v += 2.0 * crack * debris.Run(noise.White());
+        v += 1.2 * crack * debris.Run(noise.White());
         s[n] = static_cast<float>(v);
     }
     SoftClip(s, 1.8f);
