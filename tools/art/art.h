@@ -76,3 +76,8 @@ Pixels DrawExitButton();
 Pixels DrawMute(bool muted);
 Pixels DrawLogo();
 Pixels DrawTitle();
+
+// Scenes
+Pixels DrawJungle();
+Pixels DrawPlatform();
+Pixels DrawVines();

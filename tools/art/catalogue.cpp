@@ -50,10 +50,13 @@ std::vector<ArtEntry> ArtCatalogue() {
   const char* grades[5] = {"aa", "a", "b", "c", "f"};
   for (int g = 1; g <= 5; ++g)
     add(std::string("results_") + grades[g - 1] + ".png", 360, 360, 4, Shown::Multiply, [g] { return DrawGradeCard(g); });
+  add("BG1.png", 1024, 896, 4, Shown::Normal, DrawJungle);
   for (int n = 1; n <= 9; ++n)
     add("zombie0" + std::to_string(n) + ".png", 150, 150, 4, Shown::Normal, [n] { return DrawZombie(n); });
   for (int n = 1; n <= 4; ++n)
     add("bat0" + std::to_string(n) + ".png", 80, 80, 4, Shown::Normal, [n] { return DrawBat(n); });
+  add("plat.png", 200, 128, 12, Shown::Normal, DrawPlatform);
+  add("vines.png", 140, 140, 12, Shown::Normal, DrawVines);
   for (int n = 0; n <= 2; ++n)
     add("idle0" + std::to_string(n + 1) + ".png", 160, 160, 4, Shown::Normal, [n] { return DrawKidIdle(n); });
   for (int n = 0; n <= 4; ++n)

@@ -92,6 +92,31 @@ void Hub(Frame& f) {
   PutText(f, "Quillbrook Learning - a subject for every day", 208, 768 - 32, 20, 0xffffff);
 }
 
+// Game 1 with a fixed layout: ground, two platform rows with vines, gems, zombie, bat, kid.
+void Jungle(Frame& f) {
+  Draw(f, "BG1.png", 0, 0);
+  const int middle[7] = {0, 0, 0, 1, 0, 0, 1}, top[7] = {0, 1, 0, 0, 1, 0, 0};
+  for (int m = 1; m <= 6; ++m) {
+    const int left = -100 + 200 * (m - 1);
+    Draw(f, "plat.png", left, 540);
+    if (middle[m] == 0) {
+      if (m == 2 || m == 4) Draw(f, "vines.png", left, 369);
+      Draw(f, "plat.png", left, 370);
+    }
+    if (top[m] == 0) {
+      if (m == 3 || m == 5) Draw(f, "vines.png", left, 199);
+      Draw(f, "plat.png", left, 200);
+    }
+  }
+  Draw(f, "gem1.png", 300 + 68, 115);
+  Draw(f, "gem2.png", 100 + 68, 285);
+  Draw(f, "gem3.png", 700 + 68, 285);
+  Draw(f, "gem4.png", 880, 455);
+  Draw(f, "zombie04.png", 720 - 55, 433, kBlendNormal, 110, 110);
+  Draw(f, "bat02.png", 300 - 40, 255, kBlendNormal, 80, 80);
+  Draw(f, "walk02.png", 440 - 75, 548 - 158, kBlendNormal, 160, 160);
+}
+
 bool Save(const std::string& dir, const char* name, const Frame& f) {
   return WritePng(dir + "/" + name, FrameToPixels(f), false);
 }
@@ -104,6 +129,12 @@ bool WriteScenePreviews(const std::string& dir, const ArtLibrary& art) {
     Frame f = NewFrame(1024, 768, 0.45f, 0.7f, 0.9f);
     Panel(f);
     ok = Save(dir, "scene_panel.png", f) && ok;
+  }
+  {
+    Frame f = NewFrame(1024, 768);
+    Jungle(f);
+    Panel(f);
+    ok = Save(dir, "scene_game1_jungle.png", f) && ok;
   }
   {
     Frame f = NewFrame(1024, 768);
