@@ -55,7 +55,8 @@ std::string CharacterName(unsigned char byte) {
     char code[8];
     std::snprintf(code, sizeof code, "0x%02X", byte);
     if (byte == '\t') return "a tab";
-    if (byte < 0x20) return std::string("control character ") + code;
+    if (byte < 0x20 || byte == 0x7F) return std::string("the control character ") + code;
+    if (Windows1252CodePoint(byte) == 0) return std::string("byte ") + code + ", which Windows-1252 leaves unused";
     return Quoted(std::string(1, static_cast<char>(byte))) + " (" + code + ")";
 }
 
@@ -157,6 +158,22 @@ void CheckLongWords(Checker& check, const std::string& file, int line, const std
     }
 }
 
+// True when the game's integer reader uses every character of the text.
+bool IsWholeNumber(const std::string& text) {
+    std::size_t i = text.find_first_not_of(" \t");
+    if (i == std::string::npos) return false;
+    if (text[i] == '+' || text[i] == '-') ++i;
+    const char* digits = "0123456789";
+    if (i < text.size() && text[i] == '$') {
+        digits = "0123456789abcdefABCDEF";
+        ++i;
+    } else if (i < text.size() && text[i] == '%') {
+        digits = "01";
+        ++i;
+    }
+    return i < text.size() && text.find_first_not_of(digits, i) == std::string::npos;
+}
+
 bool ReadPackFile(const std::string& path, std::vector<unsigned char>& bytes) {
     if (std::filesystem::is_directory(path)) return false;
     return ReadWholeFile(path, bytes);
@@ -183,6 +200,7 @@ void CheckDescriptor(Checker& check, const std::string& folder) {
             continue;
         }
         std::string line = ReadTextLine(cursor);
+        if (n == 2) continue;   // the game reads this line and uses nothing of it
         std::size_t equals = line.find('=');
         if (equals == std::string::npos) {
             check.Error(file, n, std::string("no \"=\": the value of this line (") + meaning[n] + ") reads as empty");
@@ -199,8 +217,7 @@ void CheckDescriptor(Checker& check, const std::string& folder) {
                 check.Error(file, n, "lives must be at least 1 (reads as " + std::to_string(StartLives) + ")");
             else if (StartLives > 9)
                 check.Warning(file, n, std::to_string(StartLives) + " lives: more than 9 hearts crowd the score line");
-            std::size_t digits = value.find_first_not_of(" \t+-0123456789");
-            if (digits != std::string::npos)
+            if (StartLives != 0 && !IsWholeNumber(value))
                 check.Warning(file, n, "only the number at the start is read: " + Quoted(value) + " gives " +
                                            std::to_string(StartLives));
         } else if (n >= 4) {
@@ -304,13 +321,17 @@ void CheckQuestions(Checker& check, const std::string& folder) {
         }
     }
     if (QuestionCount < QuestionsPerRound)
-        check.Warning(file, 0, "only " + std::to_string(QuestionCount) + " questions: a round of " +
+        check.Warning(file, 0, "only " + std::to_string(QuestionCount) + (QuestionCount == 1 ? " question" : " questions") + ": a round of " +
                                    std::to_string(QuestionsPerRound) + " asks some of them twice");
 }
 
-int PngColourType(const std::vector<unsigned char>& bytes) {
-    // The colour type is byte 25 of a PNG file: signature, IHDR length and name, width, height, depth.
-    return bytes.size() > 25 ? bytes[25] : -1;
+bool PngHasAlpha(const std::vector<unsigned char>& bytes) {
+    // The colour type is byte 25 of a PNG file (after the signature, the IHDR chunk's length
+    // and name, width, height and depth); a tRNS chunk gives the other kinds transparency.
+    int colourType = bytes.size() > 25 ? bytes[25] : -1;
+    if (colourType == 4 || colourType == 6) return true;
+    static const char chunk[] = "tRNS";
+    return std::search(bytes.begin(), bytes.end(), chunk, chunk + 4) != bytes.end();
 }
 
 void CheckPicture(Checker& check, const std::string& folder, const std::string& file, int size, int mode) {
@@ -328,8 +349,7 @@ void CheckPicture(Checker& check, const std::string& folder, const std::string& 
         check.Error(file, 0, "is " + std::to_string(picture.width) + " x " + std::to_string(picture.height) +
                                  " pixels; the game draws it at " + std::to_string(size) + " x " +
                                  std::to_string(size));
-    int colourType = PngColourType(bytes);
-    if (mode == PictureOwnAlpha && colourType != 4 && colourType != 6)
+    if (mode == PictureOwnAlpha && !PngHasAlpha(bytes))
         check.Warning(file, 0, "has no alpha channel: the game shows its pure black pixels as holes");
     if (mode == PictureBlackIsHole) {
         std::size_t holes = 0;

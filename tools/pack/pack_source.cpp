@@ -152,10 +152,8 @@ bool ReadPackSource(const std::string& folder, PackSource& pack, std::vector<Sou
             }
             std::string label = Lower(Trim(line.substr(0, colon)));
             std::string value = Trim(line.substr(colon + 1));
-            if (value.find('=') != std::string::npos) {
+            if (value.find('=') != std::string::npos)
                 problems.push_back({"pack.txt", number, "a value cannot hold \"=\": the game reads only up to it"});
-                continue;
-            }
             if (label == "name") {
                 pack.Name = value;
                 nameSeen = true;
