@@ -167,8 +167,10 @@ double LayOut(cairo_t* cr, const RevisionSource& page, double size, bool draw, b
                 }
                 double x = Margin;
                 for (std::size_t c = 0; c < columns; ++c) {
-                    if (draw) {
-                        std::string cell = c < row.size() ? row[c] : std::string();
+                    std::string cell = c < row.size() ? row[c] : std::string();
+                    // An empty cell is left blank, without a frame, so a table can also
+                    // draw a shape (a compass rose, say).
+                    if (draw && !cell.empty()) {
                         if (IsHeadingCell(cell)) {
                             SetInk(cr, CellShade);
                             cairo_rectangle(cr, x, y, widths[c], rowHeight);

@@ -98,7 +98,7 @@ double TextInkWidth(cairo_t* cr, const std::string& text, double size) {
 // Maths: four sign tiles, one in each answer colour, and digits above them.
 void DrawMathsMotif(cairo_t* cr) {
     const Colour tiles[4] = {{0.16, 0.42, 0.93}, {0.98, 0.78, 0.12}, {0.90, 0.20, 0.20}, {0.22, 0.72, 0.30}};
-    const double size = 74, gap = 10, left = 190 - size - gap / 2, top = 150 - size / 2 + 4;
+    const double size = 64, gap = 9, left = 190 - size - gap / 2, top = 112;
     for (int i = 0; i < 4; ++i) {
         double x = left + (i % 2) * (size + gap), y = top + (i / 2) * (size + gap);
         RoundedRectangle(cr, x, y, size, size, 14);
@@ -140,12 +140,12 @@ void DrawMathsMotif(cairo_t* cr) {
     }
     const char* digits[3] = {"1", "2", "3"};
     const Colour colours[3] = {{1.0, 0.55, 0.15}, {0.65, 0.35, 0.95}, {0.15, 0.75, 0.85}};
-    for (int i = 0; i < 3; ++i) OutlinedText(cr, digits[i], 135 + i * 55, 62 - (i == 1 ? 8 : 0), 44, colours[i]);
+    for (int i = 0; i < 3; ++i) OutlinedText(cr, digits[i], 140 + i * 50, 74 - (i == 1 ? 8 : 0), 40, colours[i]);
 }
 
 // Science: a round-bottomed flask of bubbling green liquid in front of an atom.
 void DrawScienceMotif(cairo_t* cr) {
-    const double cx = 190, cy = 140;
+    const double cx = 190, cy = 148;
     // The atom: three orbits and a nucleus, behind the flask.
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
@@ -172,7 +172,7 @@ void DrawScienceMotif(cairo_t* cr) {
     cairo_restore(cr);
 
     // The flask: neck, round bulb and the liquid in its lower part.
-    const double bulbY = 170, bulbR = 62, neckW = 30, neckTop = 68;
+    const double bulbY = 176, bulbR = 60, neckW = 30, neckTop = 80;
     auto flaskPath = [&]() {
         double join = std::asin(neckW / 2 / bulbR);
         cairo_new_path(cr);
@@ -214,7 +214,7 @@ void DrawScienceMotif(cairo_t* cr) {
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_stroke(cr);
     // Bubbles rising from the neck.
-    for (auto [bx, by, br] : {std::tuple{6.0, 40.0, 8.0}, {-10.0, 22.0, 6.0}, {8.0, 6.0, 5.0}}) {
+    for (auto [bx, by, br] : {std::tuple{6.0, 54.0, 8.0}, {-10.0, 38.0, 6.0}, {8.0, 24.0, 5.0}}) {
         cairo_arc(cr, cx + bx, by, br, 0, 2 * M_PI);
         Set(cr, {0.70, 1.0, 0.55});
         cairo_fill_preserve(cr);
@@ -226,7 +226,7 @@ void DrawScienceMotif(cairo_t* cr) {
 
 // Geography: a globe of blue sea and green land on a stand.
 void DrawGeographyMotif(cairo_t* cr) {
-    const double cx = 190, cy = 142, r = 96;
+    const double cx = 190, cy = 146, r = 92;
     // The stand behind and below the globe.
     cairo_arc(cr, cx, cy, r + 14, M_PI * 0.25, M_PI * 0.75);
     Set(cr, Outline);
@@ -352,6 +352,23 @@ void DrawNameRibbon(cairo_t* cr, const std::string& name, Colour colour) {
     double room = right - left - 36 - 24;
     double size = 46;
     while (size > 16 && TextInkWidth(cr, name, size) > room) size -= 1;
+    // A long name reads better on two lines than squeezed onto one.
+    std::size_t middle = name.size() / 2, split = std::string::npos;
+    for (std::size_t i = 0; i < name.size(); ++i)
+        if (name[i] == ' ' && (split == std::string::npos || (i > middle ? i - middle : middle - i) <
+                                                                  (split > middle ? split - middle : middle - split)))
+            split = i;
+    if (size < 26 && split != std::string::npos) {
+        std::string first = name.substr(0, split), second = name.substr(split + 1);
+        double twoLines = 30;
+        while (twoLines > 14 && std::max(TextInkWidth(cr, first, twoLines), TextInkWidth(cr, second, twoLines)) > room)
+            twoLines -= 1;
+        if (twoLines > size) {
+            OutlinedText(cr, first, 190, top + height / 2 - twoLines * 0.58, twoLines, White);
+            OutlinedText(cr, second, 190, top + height / 2 + twoLines * 0.58, twoLines, White);
+            return;
+        }
+    }
     OutlinedText(cr, name, 190, top + height / 2, size, White);
 }
 
@@ -369,15 +386,14 @@ bool DrawSubjectPicture(const std::string& name, const std::string& motif, const
 
     // A soft shadow under the badge, then the badge with a light inner ring.
     cairo_save(cr);
-    cairo_translate(cr, 196, 156);
-    cairo_scale(cr, 1.0, 1.0);
-    cairo_arc(cr, 0, 0, 150, 0, 2 * M_PI);
+    cairo_translate(cr, 196, 159);
+    cairo_arc(cr, 0, 0, 143, 0, 2 * M_PI);
     cairo_restore(cr);
     Set(cr, Outline, 0.25);
     cairo_fill(cr);
-    cairo_arc(cr, 190, 148, 148, 0, 2 * M_PI);
-    ShadeAndOutline(cr, disc, 190, 148, 148, 7);
-    cairo_arc(cr, 190, 148, 132, 0, 2 * M_PI);
+    cairo_arc(cr, 190, 152, 142, 0, 2 * M_PI);
+    ShadeAndOutline(cr, disc, 190, 152, 142, 7);
+    cairo_arc(cr, 190, 152, 127, 0, 2 * M_PI);
     Set(cr, White, 0.45);
     cairo_set_line_width(cr, 4);
     cairo_stroke(cr);
