@@ -83,9 +83,16 @@ std::vector<ArtEntry> ArtCatalogue() {
   add("bomb.png", 86, 86, 12, Shown::Normal, DrawBomb);
   for (int k = 1; k <= 4; ++k)
     add("gem" + std::to_string(k) + ".png", 64, 64, 12, Shown::Normal, [k] { return DrawGem(k); });
+  add("BG2.png", 1024, 1024, 4, Shown::Normal, DrawSpace);
   add("rock.png", 136, 136, 12, Shown::Normal, DrawRock);
   add("rocket.png", 100, 100, 12, Shown::Normal, DrawRocket);
   add("laser.png", 64, 64, 12, Shown::Normal, DrawLaser);
+  add("BG3.png", 1024, 896, 4, Shown::Normal, DrawWorkshop);
+  add("plat2.png", 200, 200, 12, Shown::Normal, DrawFloorTile);
+  add("FG3.png", 400, 400, 12, Shown::Normal, DrawWorkshopFront);
+  add("BG4.png", 1024, 768, 4, Shown::Normal, DrawLake);
+  add("water.png", 800, 800, 4, Shown::Water, DrawWaterTop);
+  add("water2.png", 900, 900, 4, Shown::Water, DrawWaterDeep);
   add("ring.png", 96, 96, 12, Shown::Normal, DrawRing);
   add("shad_round.png", 82, 82, 4, Shown::Multiply, DrawRoundShadow);
   add("ripple.png", 128, 128, 12, Shown::Glow, DrawRipple);

@@ -117,6 +117,66 @@ void Jungle(Frame& f) {
   Draw(f, "walk02.png", 440 - 75, 548 - 158, kBlendNormal, 160, 160);
 }
 
+// Game 2: the rocket among drifting rocks and gems, one bolt in flight.
+void Space(Frame& f) {
+  Draw(f, "BG2.png", 0, -60);
+  const int rocks[5][3] = {{150, 140, 120}, {820, 420, 96}, {300, 470, 60}, {700, 90, 136}, {950, 230, 44}};
+  for (auto& r : rocks) Draw(f, "rock.png", r[0] - r[2] / 2, r[1] - r[2] / 2, kBlendNormal, r[2], r[2]);
+  Draw(f, "gem1.png", 120 - 32, 300 - 32);
+  Draw(f, "gem2.png", 420 - 32, 120 - 32);
+  Draw(f, "gem3.png", 640 - 32, 200 - 32);
+  Draw(f, "gem4.png", 900 - 32, 110 - 32);
+  Draw(f, "laser.png", 512 - 32, 200 - 32);
+  Draw(f, "rocket.png", 512 - 50, 270);
+}
+
+// Game 3: claws holding the gems and the bomb, the robot flying, the foreground corner.
+void Workshop(Frame& f) {
+  Draw(f, "BG3.png", 0, 0);
+  for (int x = -100; x <= 1024; x += 200) Draw(f, "plat2.png", x, 540);
+  const int claws[5][2] = {{620, -60}, {60, 20}, {300, -120}, {760, 60}, {480, 100}};
+  for (int j = 0; j < 5; ++j) {
+    const int x = claws[j][0], y = claws[j][1];
+    if (j == 0) {
+      Draw(f, "bomb.png", x + 67, y + 180);
+    } else {
+      char gem[16];
+      std::snprintf(gem, sizeof gem, "gem%d.png", j);
+      Draw(f, gem, x + 78, y + 180);
+    }
+    Draw(f, "grabber.png", x, y);
+    if (y > 0) Draw(f, "grabber2.png", x, y - 218);
+  }
+  Draw(f, "robo_fly01.png", 380 - 75, 470 - 198);
+  Draw(f, "FG3.png", -8, 0);
+}
+
+// Game 4: the lake's three layers blended as the game blends them, then ripples, rings with
+// their shadows and the boat with its shadow (unturned).
+void Lake(Frame& f, bool withPlay) {
+  Draw(f, "BG4.png", 0, 0);
+  for (int y = -300; y <= 768; y += 900)
+    for (int x = -400; x <= 1024; x += 900) Draw(f, "water2.png", x, y, kBlendSquare, 0, 0, 128);
+  for (int y = -250; y <= 768; y += 800)
+    for (int x = -130; x <= 1024; x += 800) Draw(f, "water.png", x, y, kBlendNormal, 0, 0, 100);
+  if (!withPlay) return;
+  Draw(f, "ripple.png", 300 - 60, 200 - 60, kBlendGlow, 120, 120, 160);
+  Draw(f, "ripple.png", 560 - 45, 420 - 50, kBlendGlow, 90, 100, 200);
+  const int rings[5][2] = {{300, 200}, {760, 140}, {160, 420}, {850, 380}, {560, 90}};
+  const char* inside[5] = {"bomb.png", "gem1.png", "gem2.png", "gem3.png", "gem4.png"};
+  for (int i = 0; i < 5; ++i) {
+    const int x = rings[i][0], y = rings[i][1];
+    Draw(f, "shad_round.png", x - 29, y - 24, kBlendMultiply);
+    Draw(f, "ring.png", x - 48, y - 48);
+    if (i == 0)
+      Draw(f, inside[i], x - 43, y - 43);
+    else
+      Draw(f, inside[i], x - 36, y - 36, kBlendNormal, 72, 72);
+  }
+  Draw(f, "boat_shad.png", 560 - 45, 400 - 40, kBlendMultiply);
+  Draw(f, "boat.png", 560 - 60, 400 - 60);
+}
+
 bool Save(const std::string& dir, const char* name, const Frame& f) {
   return WritePng(dir + "/" + name, FrameToPixels(f), false);
 }
@@ -135,6 +195,27 @@ bool WriteScenePreviews(const std::string& dir, const ArtLibrary& art) {
     Jungle(f);
     Panel(f);
     ok = Save(dir, "scene_game1_jungle.png", f) && ok;
+  }
+  {
+    Frame f = NewFrame(1024, 768);
+    Space(f);
+    Panel(f);
+    ok = Save(dir, "scene_game2_space.png", f) && ok;
+  }
+  {
+    Frame f = NewFrame(1024, 768);
+    Workshop(f);
+    Panel(f);
+    ok = Save(dir, "scene_game3_workshop.png", f) && ok;
+  }
+  {
+    Frame f = NewFrame(1024, 768);
+    Lake(f, false);
+    ok = Save(dir, "scene_lake_layers.png", f) && ok;
+    Frame g = NewFrame(1024, 768);
+    Lake(g, true);
+    Panel(g);
+    ok = Save(dir, "scene_game4_lake.png", g) && ok;
   }
   {
     Frame f = NewFrame(1024, 768);
