@@ -95,7 +95,7 @@ std::string DrawTextWrapped(int fontNumber, float x, float y, const std::string&
     const TextStyle style = ResolveStyle(*font, alpha, colour, scale, slant);
     const float s = style.scale;
     const GlyphEntry* glyphs = font->Glyphs;
-    const float semicolonAdvance = s * glyphs[';'].Advance;
+    const float semicolonAdvance = s * glyphs[static_cast<unsigned char>(';')].Advance;
     const float lineHeight = static_cast<float>(TextHeight(fontNumber, text, s)) + 2.0f;
     // Later lines start on a whole pixel less a half, the first line exactly at x - 0.5.
     const float lineStart = std::nearbyint(x - 0.5f) - 0.5f;
