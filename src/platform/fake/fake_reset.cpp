@@ -7,4 +7,5 @@ void FakePlatformReset() {
     ResetFakeClock();
     ResetFakeSound();
     ResetFakeMessages();
+    ResetFakeNativeWindow();
 }

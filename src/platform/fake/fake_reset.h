@@ -6,3 +6,4 @@ void ResetFakeInput();
 void ResetFakeClock();
 void ResetFakeSound();
 void ResetFakeMessages();
+void ResetFakeNativeWindow();
