@@ -88,3 +88,4 @@ Pixels DrawWorkshopFront();
 Pixels DrawLake();
 Pixels DrawWaterDeep();
 Pixels DrawWaterTop();
+Pixels DrawGraveyard();

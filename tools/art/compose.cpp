@@ -81,25 +81,36 @@ void Put(Frame& f, const Pixels& pic, int loadMode, int x, int y, int w, int h, 
 }
 
 void PutText(Frame& f, const std::string& text, double x, double top, double size, uint32_t rgb) {
-  cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, f.width, f.height);
+  // Lettering is drawn on a small surface just big enough for it, then laid over the frame.
+  cairo_surface_t* probe = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
+  cairo_t* pc = cairo_create(probe);
+  UseFont(pc, Face::Sans, size);
+  cairo_font_extents_t fe;
+  cairo_font_extents(pc, &fe);
+  const int w = static_cast<int>(std::ceil(TextWidth(pc, text.c_str()))) + 4;
+  const int h = static_cast<int>(std::ceil(fe.ascent + fe.descent)) + 4;
+  cairo_destroy(pc);
+  cairo_surface_destroy(probe);
+  const int ox = static_cast<int>(std::floor(x)) - 2, oy = static_cast<int>(std::floor(top)) - 2;
+  cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
   cairo_t* cr = cairo_create(s);
   UseFont(cr, Face::Sans, size);
   SetCol(cr, Hex(rgb));
-  cairo_font_extents_t fe;
-  cairo_font_extents(cr, &fe);
-  cairo_move_to(cr, x, top + fe.ascent);
+  cairo_move_to(cr, x - ox, top - oy + fe.ascent);
   cairo_show_text(cr, text.c_str());
   cairo_destroy(cr);
   cairo_surface_flush(s);
   const unsigned char* data = cairo_image_surface_get_data(s);
   const int stride = cairo_image_surface_get_stride(s);
-  for (int y = 0; y < f.height; ++y) {
+  for (int y = 0; y < h; ++y) {
+    if (oy + y < 0 || oy + y >= f.height) continue;
     const uint32_t* row = reinterpret_cast<const uint32_t*>(data + static_cast<size_t>(y) * stride);
-    for (int xx = 0; xx < f.width; ++xx) {
+    for (int xx = 0; xx < w; ++xx) {
+      if (ox + xx < 0 || ox + xx >= f.width) continue;
       const uint32_t p = row[xx];
       const float a = (p >> 24) / 255.0f;
       if (a == 0) continue;
-      float* d = &f.rgb[(static_cast<size_t>(y) * f.width + xx) * 3];
+      float* d = &f.rgb[(static_cast<size_t>(oy + y) * f.width + (ox + xx)) * 3];
       d[0] = ((p >> 16) & 255) / 255.0f + d[0] * (1 - a);
       d[1] = ((p >> 8) & 255) / 255.0f + d[1] * (1 - a);
       d[2] = (p & 255) / 255.0f + d[2] * (1 - a);

@@ -13,6 +13,7 @@
 
 #include "banner.h"
 #include "catalogue.h"
+#include "checks.h"
 #include "lettering.h"
 #include "png_out.h"
 #include "review.h"
@@ -35,9 +36,9 @@ bool ForgeGame(const std::string& gameDir, const std::string& reviewDir) {
   for (const ArtEntry& e : list) {
     pics.push_back(e.draw());
     const Pixels& p = pics.back();
-    if (p.width != e.width || p.height != e.height) {
-      std::fprintf(stderr, "forge_art: %s came out %dx%d, the game wants %dx%d\n", e.file.c_str(), p.width,
-                   p.height, e.width, e.height);
+    const std::string fault = CheckPicture(e, p);
+    if (!fault.empty()) {
+      std::fprintf(stderr, "forge_art: %s %s\n", e.file.c_str(), fault.c_str());
       ok = false;
     }
     ok = WritePng(graph + "/" + e.file, p, true) && ok;

@@ -20,7 +20,7 @@ bool WritePng(const std::string& path, const Pixels& pic, bool withAlpha) {
   }
   png_init_io(png, f);
   // A middling zlib level keeps the whole set quick to write; no time chunk is ever added.
-  png_set_compression_level(png, 6);
+  png_set_compression_level(png, 4);
   png_set_IHDR(png, info, static_cast<png_uint_32>(pic.width), static_cast<png_uint_32>(pic.height), 8,
                withAlpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);

@@ -177,6 +177,23 @@ void Lake(Frame& f, bool withPlay) {
   Draw(f, "boat.png", 560 - 60, 400 - 60);
 }
 
+// Game 5: four coffins bobbing and rocking (unturned here), one opened by a wrong pick with
+// its zombie, the wand pointer with its shadow.
+void Graveyard(Frame& f) {
+  Draw(f, "BG5.png", 0, 0);
+  const char* coffins[4] = {"coff_blue.png", "coff_yellow.png", "coff_red.png", "coff_green.png"};
+  const int bob[4] = {-20, 30, 0, -40};
+  for (int v = 0; v < 4; ++v) {
+    const int x = 512 - 500 + 250 * v, y0 = 384 - 190;
+    if (v == 2)
+      Draw(f, "zombie05.png", x + 50, y0 + 30);
+    else
+      Draw(f, coffins[v], x, y0 + bob[v]);
+  }
+  Draw(f, "shad_wand.png", 300 - 38 + 6, 330 - 16 + 6, kBlendMultiply);
+  Draw(f, "wand.png", 300 - 38, 330 - 16);
+}
+
 bool Save(const std::string& dir, const char* name, const Frame& f) {
   return WritePng(dir + "/" + name, FrameToPixels(f), false);
 }
@@ -216,6 +233,12 @@ bool WriteScenePreviews(const std::string& dir, const ArtLibrary& art) {
     Lake(g, true);
     Panel(g);
     ok = Save(dir, "scene_game4_lake.png", g) && ok;
+  }
+  {
+    Frame f = NewFrame(1024, 768);
+    Graveyard(f);
+    Panel(f);
+    ok = Save(dir, "scene_game5_graveyard.png", f) && ok;
   }
   {
     Frame f = NewFrame(1024, 768);
