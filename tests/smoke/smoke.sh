@@ -19,10 +19,11 @@ for i in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 export HOME="$WORK/home" SDL_AUDIODRIVER=dummy
 mkdir -p "$HOME"
 
-wait_window() {   # name pattern, seconds -> window id
+wait_window() {   # start of the window's title, seconds -> window id
+  # xwininfo reads the title as the desktop shows it (_NET_WM_NAME), which SDL sets.
   local id=""
   for i in $(seq $(( $2 * 10 ))); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
+    id=$(xwininfo -root -tree 2>/dev/null | grep -F "\"$1" | head -1 | awk '{print $1}')
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.1
   done
@@ -36,18 +37,19 @@ not_blank() {   # a picture with some variety in it
 # 1. The real program: options window, Start, hub, close box.
 ( cd "$GAMEDIR" && exec "$GAME" ) > "$WORK/out.txt" 2>&1 &
 PID=$!
-OPTIONS=$(wait_window "Parent & Teachers Panel" 20) || fail "the options window did not open"
+OPTIONS=$(wait_window "Quillbrook Learning Rizizer - Parent & Teachers Panel" 20) || fail "the options window did not open"
 sleep 0.5
 import -window root "$SHOTS/options.png"
 not_blank "$SHOTS/options.png" || fail "the options window looks blank"
 eval "$(xdotool getwindowgeometry --shell "$OPTIONS")"
 xdotool mousemove $((X + 367)) $((Y + 250)) click 1    # "Start >>"
-GAMEWIN=$(wait_window "^Quillbrook Rizizer - " 30) || fail "the game window did not open"
+GAMEWIN=$(wait_window "Quillbrook Rizizer - " 30) || fail "the game window did not open"
 sleep 3
 import -window root "$SHOTS/hub.png"
 not_blank "$SHOTS/hub.png" || fail "the hub looks blank"
-NAME=$(xdotool getwindowname "$GAMEWIN")
+NAME=$(xwininfo -id "$GAMEWIN" | head -2 | tail -1)
 echo "game window: $NAME"
+echo "$NAME" | grep -q '"Quillbrook Rizizer - .\+"' || fail "caption is not the subject's: $NAME"
 "$CLOSE" "$GAMEWIN"
 for i in $(seq 100); do kill -0 "$PID" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$PID" 2>/dev/null && fail "the game did not end when its window was closed"
@@ -59,10 +61,10 @@ mkdir -p "$WORK/empty"
 cp "$GAME" "$WORK/empty/"
 ( cd "$WORK/empty" && exec ./$(basename "$GAME") ) > "$WORK/err.txt" 2>&1 &
 PID=$!
-BOX=$(wait_window "^Error$" 20) || fail "no Error box for a missing subject"
+BOX=$(wait_window "Error\"" 20) || fail "no Error box for a missing subject"
 sleep 0.5
 import -window root "$SHOTS/error.png"
-xdotool search --onlyvisible --name "Parent & Teachers Panel" >/dev/null 2>&1 && fail "the options window opened"
+xwininfo -root -tree | grep -qF "Parent & Teachers Panel" && fail "the options window opened"
 xdotool windowfocus --sync "$BOX" key Return
 for i in $(seq 100); do kill -0 "$PID" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$PID" 2>/dev/null && fail "the game did not end after the Error box"
