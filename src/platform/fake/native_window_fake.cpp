@@ -1,5 +1,8 @@
 // The native window, held in memory. Clicks behave as on screen: a check box toggles, an
 // option button selects itself and deselects the others, disabled controls ignore the user.
+#include <cctype>
+#include <cstdio>
+#include <cstring>
 #include <deque>
 #include <filesystem>
 
@@ -157,5 +160,16 @@ std::string LocalFileAddress(const std::string& path) {
     if (!std::filesystem::is_regular_file(path, error)) return std::string();
     std::filesystem::path full = std::filesystem::absolute(path, error);
     if (error) return std::string();
-    return "file://" + full.lexically_normal().string();
+    // Escaped as the real service does, so that a folder with a blank still gives one address.
+    std::string address = "file://";
+    for (unsigned char c : full.lexically_normal().string()) {
+        if (std::isalnum(c) || (c != 0 && std::strchr("/-._~", c))) {
+            address += static_cast<char>(c);
+        } else {
+            char escaped[4];
+            std::snprintf(escaped, sizeof escaped, "%%%02X", c);
+            address += escaped;
+        }
+    }
+    return address;
 }
