@@ -142,6 +142,8 @@ int RunStartupWindow() {
         if (NativeControlState(RememberBox)) WritePreferences();
         CloseNativeWindow();
     }
+    // A short rest on every path: the desktop takes the window away before the game's own
+    // surface (perhaps full screen) appears, and a parent's double click cannot reach the game.
     SleepMs(2000);
     return StartChoice;
 }
