@@ -143,7 +143,7 @@ int RunStartupWindow() {
         CloseNativeWindow();
     }
     // A short rest on every path: the desktop takes the window away before the game's own
-    // surface (perhaps full screen) appears, and a parent's double click cannot reach the game.
+    // surface (perhaps full screen) appears.
     SleepMs(2000);
     return StartChoice;
 }
