@@ -19,6 +19,12 @@ Signal RenderLoop(int length, int start, Generator next) {
             const float v = next(n);
             if (lap == 2) out[(n + length - start) % length] = v;
         }
+    // No steady offset: the game changes the loops' volume every frame, and an offset would
+    // turn each change into a tick.
+    double mean = 0;
+    for (float v : out) mean += v;
+    mean /= length;
+    for (float& v : out) v -= static_cast<float>(mean);
     return out;
 }
 
