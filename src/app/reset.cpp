@@ -11,6 +11,7 @@
 #include "render/font.h"
 #include "render/pointer.h"
 #include "content/subject_content.h"
+#include "launcher/startup_window.h"
 #include "games/jumper.h"
 #include "games/particles.h"
 #include "games/ripples.h"
@@ -35,6 +36,7 @@ void ResetGameState() {
     CurrentBlend = -1;
     QuitRequested = 0;
     ResetSubjectContent();
+    ResetStartupWindow();
     ResetScreens();
     ResetHub();
     ResetRounds();
