@@ -1,6 +1,7 @@
 // forge_sounds OUTDIR: synthesises the game's sound effects, engine loops and music into OUTDIR/audio/.
 #include <chrono>
 #include <ctime>
+#include <exception>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
@@ -77,7 +78,13 @@ int main(int argc, char** argv) {
     const double effectsSeconds = Elapsed(start);
 
     const auto musicStart = std::chrono::steady_clock::now();
-    const StereoLoop music = MakeMusic();
+    StereoLoop music;
+    try {
+        music = MakeMusic();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "forge_sounds: %s\n", e.what());
+        return 1;
+    }
     const double synthSeconds = Elapsed(musicStart);
     const float loud = std::max(ShortTermLoudness(music.left), ShortTermLoudness(music.right));
     std::printf("%-14s %6d %8.3f %9.1f %8.1f %8.1f\n", "music.ogg", 10, Seconds(static_cast<int>(music.left.size())),

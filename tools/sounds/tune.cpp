@@ -109,6 +109,9 @@ std::vector<NoteEvent> TuneNotes() {
             }
             beat += beats;
         }
+        // A slip in the score would shift every later bar against the chords and drums.
+        if (beat != (bar + 1) * BeatsPerBar)
+            throw std::logic_error("melody bar " + std::to_string(bar + 1) + " does not fill four beats");
     }
 
     // Accompaniment: bouncing bass and off-beat chord stabs; in the middle, held chords,
