@@ -179,7 +179,7 @@ Pixels DrawGameButton(int game) {
 Pixels DrawExitButton() {
   // Drawn at the bottom-left corner (0, 582); the pointer counts as over it left of x 170 and
   // between 40 and 140 pixels below the picture's top.
-  return Paint(200, 200, Finish::Alpha, [](cairo_t* cr) { PillButton(cr, 0, 88, 90, 164, 76, 40); });
+  return Paint(200, 200, Finish::Alpha, [](cairo_t* cr) { PillButton(cr, 0, 96, 90, 160, 76, 40); });
 }
 
 Pixels DrawMute(bool muted) {

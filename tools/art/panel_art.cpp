@@ -124,18 +124,21 @@ Pixels DrawBlackboard() {
     cairo_fill(cr);
     cairo_pattern_destroy(p);
     cairo_restore(cr);
-    // Little chalk doodles in the top corners, out of the way of the question.
-    SetCol(cr, kWhite, 0.55);
+    // Chalk marks in the top corners, above the first line of the question.
+    LetterStyle chalk;
+    chalk.face = Face::SansBold;
+    chalk.size = 13;
+    chalk.top = kWhite;
+    chalk.bottom = kWhite;
+    chalk.outline = 0;
+    cairo_push_group(cr);
+    Letter(cr, "A B C", 44, 58, chalk);
+    SetCol(cr, kWhite);
     cairo_set_line_width(cr, 2);
-    StarPath(cr, 330, 62, 8, 3.5, 5, 0);
+    StarPath(cr, 330, 58, 8, 3.5, 5, 0);
     cairo_stroke(cr);
-    cairo_move_to(cr, 24, 58);
-    cairo_line_to(cr, 34, 58);
-    cairo_move_to(cr, 29, 53);
-    cairo_line_to(cr, 29, 63);
-    cairo_move_to(cr, 40, 66);
-    cairo_line_to(cr, 50, 66);
-    cairo_stroke(cr);
+    cairo_pop_group_to_source(cr);
+    cairo_paint_with_alpha(cr, 0.6);
     // Corner nails.
     const double nails[4][2] = {{14, 40}, {346, 40}, {14, 352}, {346, 352}};
     for (auto& nl : nails) {
