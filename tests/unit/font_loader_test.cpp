@@ -49,7 +49,7 @@ TEST_F(FontLoader, LoadsAFileWithDefaultsAndPrecomputedTextureCoordinates) {
     EXPECT_EQ(QuadWidth(font->AtlasQuad), 256);
     EXPECT_EQ(QuadHeight(font->AtlasQuad), 128);
 
-    const GlyphEntry& a = font->Glyphs['A'];
+    const GlyphEntry& a = Glyph(font, 'A');
     EXPECT_TRUE(a.Defined);
     EXPECT_EQ(a.OffsetX, -3);   // 16-bit fields are signed
     EXPECT_EQ(a.OffsetY, -5);
@@ -62,8 +62,8 @@ TEST_F(FontLoader, LoadsAFileWithDefaultsAndPrecomputedTextureCoordinates) {
     EXPECT_EQ(a.U1, 0.3125f);
     EXPECT_EQ(a.V1, 0.40625f);
 
-    EXPECT_TRUE(font->Glyphs['B'].Defined);
-    const GlyphEntry& c = font->Glyphs['C'];
+    EXPECT_TRUE(Glyph(font, 'B').Defined);
+    const GlyphEntry& c = Glyph(font, 'C');
     EXPECT_FALSE(c.Defined);
     EXPECT_EQ(c.Advance, 0);
     EXPECT_EQ(c.U1, 0.0f);
@@ -83,8 +83,8 @@ TEST_F(FontLoader, FontWithoutGlyphsLoadsAndShowsNothing) {
 TEST_F(FontLoader, LaterRecordForACodeReplacesTheEarlier) {
     BitmapFont* font = LoadFontBytes(MainFont, FontFile({{'A', 1, 1, 7, 9, 0, 0, 5, 5}, AtlasExample}, 256, 128));
     ASSERT_NE(font, nullptr);
-    EXPECT_EQ(font->Glyphs['A'].Advance, 18);
-    EXPECT_EQ(font->Glyphs['A'].U0, 0.25f);
+    EXPECT_EQ(Glyph(font, 'A').Advance, 18);
+    EXPECT_EQ(Glyph(font, 'A').U0, 0.25f);
 }
 
 TEST_F(FontLoader, RecordsForCodesOutsideTheCodePageAreSkipped) {
@@ -207,7 +207,7 @@ TEST_F(FontLoader, DamagedFilesFailAndTheLoadedFontSurvives) {
         EXPECT_EQ(LoadFontFromMemory(file.number, bytes.data(), bytes.size()), nullptr);
 
         EXPECT_EQ(FindFont(1), old);
-        EXPECT_EQ(old->Glyphs['A'].Advance, 18);
+        EXPECT_EQ(Glyph(old, 'A').Advance, 18);
         EXPECT_EQ(FontTable.size(), tableSize);
     }
 }

@@ -42,7 +42,7 @@ TEST_F(TextDrawing, EachGlyphIsOneAtlasRegionPlacedFromThePen) {
     // The pen starts half a pixel up and left; glyphs sit 1 right of and 2 below it.
     ExpectCorners(draws[0], 100.5f, 51.5f, 108.5f, 67.5f);
     ExpectCorners(draws[1], 110.5f, 51.5f, 118.5f, 67.5f);
-    const GlyphEntry& b = font->Glyphs['b'];
+    const GlyphEntry& b = Glyph(font, 'b');
     EXPECT_EQ(draws[1].quad, font->AtlasQuad);
     EXPECT_EQ(draws[1].u0, b.U0);
     EXPECT_EQ(draws[1].v0, b.V0);

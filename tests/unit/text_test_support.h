@@ -67,6 +67,10 @@ inline std::vector<unsigned char> FontFile(const std::vector<FixtureGlyph>& glyp
     return bytes;
 }
 
+inline const GlyphEntry& Glyph(const BitmapFont* font, char code) {
+    return font->Glyphs[static_cast<unsigned char>(code)];
+}
+
 inline BitmapFont* LoadFontBytes(int number, const std::vector<unsigned char>& bytes) {
     return LoadFontFromMemory(number, bytes.data(), bytes.size());
 }
