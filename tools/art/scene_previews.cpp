@@ -194,6 +194,32 @@ void Graveyard(Frame& f) {
   Draw(f, "wand.png", 300 - 38, 330 - 16);
 }
 
+// An answer's feedback at rest: the picture centred on (512, 320), the clock at the top right.
+void Feedback(Frame& f) {
+  Draw(f, "correct.png", 512 - 200, 320 - 200);
+  Draw(f, "timer0.png", 1024 - 90, 64, kBlendGlow);
+  Draw(f, "timer1.png", 1024 - 90, 64, kBlendGlow);
+}
+
+// The tip bubble fully open over game 1 (the small trailing clouds unturned).
+void TipBubble(Frame& f) {
+  const double b = 460, l = 512 - 1.25 * b / 2;
+  const struct {
+    double size, x, y, alpha;
+  } copies[4] = {{0.12, l - 64, 372 + b / 2, 0.4}, {0.18, l - 24, 308 + b / 2, 0.6}, {0.25, l + 24, 216 + b / 2, 0.8},
+                 {0, l, 300 - b / 2, 1.0}};
+  for (auto& c : copies) {
+    const int w = static_cast<int>(std::lround(c.size > 0 ? c.size * b : 1.25 * b));
+    const int h = static_cast<int>(std::lround(c.size > 0 ? c.size * b : b));
+    Draw(f, "tbubble.png", static_cast<int>(std::lround(c.x)), static_cast<int>(std::lround(c.y)), kBlendNormal, w, h,
+         static_cast<int>(std::lround(255 * c.alpha)));
+  }
+  PutText(f, "Walk to the gem with the right", 280, 160, 30, 0x333333);
+  PutText(f, "answer's colour. Click to jump!", 280, 196, 30, 0x333333);
+  Draw(f, "walk01.png", 370 - 110, 410 - 110, kBlendNormal, 220, 220);
+  Draw(f, "hint2.png", 640, 380);
+}
+
 bool Save(const std::string& dir, const char* name, const Frame& f) {
   return WritePng(dir + "/" + name, FrameToPixels(f), false);
 }
@@ -211,7 +237,13 @@ bool WriteScenePreviews(const std::string& dir, const ArtLibrary& art) {
     Frame f = NewFrame(1024, 768);
     Jungle(f);
     Panel(f);
+    Feedback(f);
     ok = Save(dir, "scene_game1_jungle.png", f) && ok;
+    Frame t = NewFrame(1024, 768);
+    Jungle(t);
+    Panel(t);
+    TipBubble(t);
+    ok = Save(dir, "scene_tip_bubble.png", t) && ok;
   }
   {
     Frame f = NewFrame(1024, 768);

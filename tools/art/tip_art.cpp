@@ -11,25 +11,30 @@ namespace {
 // The cloud: a rounded body with a ring of puffs. The text sits in its middle from x 56,
 // the picture centred on (146, 110) and the hint at (416, 80) of the fully open cloud.
 void CloudPath(cairo_t* cr) {
+  // A squircle body (wide enough for the text, round enough that the small trailing copies
+  // read as puffs) ringed with bumps.
+  const double cx = 287.5, cy = 230, a = 236, b = 180;
+  auto point = [&](double t, double& x, double& y) {
+    const double c = std::cos(t), s = std::sin(t);
+    x = cx + a * std::copysign(std::pow(std::fabs(c), 2.0 / 3.0), c);
+    y = cy + b * std::copysign(std::pow(std::fabs(s), 2.0 / 3.0), s);
+  };
   cairo_new_path(cr);
-  RoundRectPath(cr, 40, 40, 495, 380, 120);
+  for (int i = 0; i <= 96; ++i) {
+    double x, y;
+    point(i * 2 * M_PI / 96, x, y);
+    if (i == 0)
+      cairo_move_to(cr, x, y);
+    else
+      cairo_line_to(cr, x, y);
+  }
+  cairo_close_path(cr);
   Noise n(11);
-  const double x0 = 62, x1 = 513, y0 = 62, y1 = 398;
-  const double perimeter = 2 * ((x1 - x0) + (y1 - y0));
-  const int puffs = 22;
+  const int puffs = 20;
   for (int i = 0; i < puffs; ++i) {
-    double d = perimeter * (i + 0.5) / puffs, x, y;
-    if (d < x1 - x0) {
-      x = x0 + d, y = y0;
-    } else if ((d -= x1 - x0) < y1 - y0) {
-      x = x1, y = y0 + d;
-    } else if ((d -= y1 - y0) < x1 - x0) {
-      x = x1 - d, y = y1;
-    } else {
-      d -= x1 - x0;
-      x = x0, y = y1 - d;
-    }
-    const double r = n.Range(46, 56);
+    double x, y;
+    point((i + 0.5) * 2 * M_PI / puffs, x, y);
+    const double r = n.Range(44, 50);
     cairo_new_sub_path(cr);
     cairo_arc(cr, x, y, r, 0, 2 * M_PI);
   }
