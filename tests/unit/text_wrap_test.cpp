@@ -84,6 +84,12 @@ TEST_F(TextWrapping, TwoMarksInOneCallSplitTheLinesAtTheEdge) {
     EXPECT_FLOAT_EQ(drawn.back().penY, 49.5f + 3 * 16);
 }
 
+TEST_F(TextWrapping, LineAfterASemicolonGetsTheSemicolonsRoomBack) {
+    // The line after ";" starts 4 below zero wide, so 'aaaa' (40) fits in 38.
+    EXPECT_EQ(Wrap("a;aaaa", 38), "a;aaaa");
+    EXPECT_EQ(DrawnLines(), (std::vector<std::string>{"a", "aaaa"}));
+}
+
 TEST_F(TextWrapping, RunsOfSpacesDrawAsOne) {
     EXPECT_EQ(Wrap("aa  bb", 400), "aa  bb");
     ExpectGlyphs({{'a', 99.5f, 49.5f}, {'a', 109.5f, 49.5f}, {' ', 119.5f, 49.5f}, {'b', 124.5f, 49.5f},
