@@ -106,8 +106,10 @@ void AnswerOutcome() {
         }
         NextQuestion();   // after the twentieth this opens the report card instead
         ResetPanel();
-        // Only a right answer in a game whose tip was already shown counts towards a revision page.
-        if (TipSeen[CurrentScreen] == 1) {
+        // Only a right answer in a game whose tip was already shown counts towards a revision
+        // page. Once the round has ended its report card stays up: a page due with the last
+        // answer would otherwise take the card's place.
+        if (TipSeen[CurrentScreen] == 1 && ReportGrade == 0) {
             ++RevisionCounter;
             if (RevisionCounter > 3) {
                 ++RevisionPage;
