@@ -10,6 +10,7 @@
 #include "app/random.h"
 #include "app/reset.h"
 #include "content/question_bank.h"
+#include "content/subject_descriptor.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/files.h"
 
@@ -156,6 +157,29 @@ TEST_F(QuestionFile, UnusableFilesAreReportedWithThePath) {
         EXPECT_EQ(FakeMessages()[0].title, "Error") << c.name;
         EXPECT_EQ(FakeMessages()[0].text, c.message) << c.name;
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SubjectContentReset, BankAndDescriptorReturnToTheirStartUpState) {
+    FakePlatformReset();
+    ResetGameState();
+    std::string file = "Q\nA?\n1\na\nb\nc\nd\nQ\nB?\n2\na\nb\nc\nd\n";
+    ParseQuestions(reinterpret_cast<const unsigned char*>(file.data()), file.size());
+    QuestionCursor = 2;
+    QuestionFilePath = "elsewhere\\q.dat";
+    std::string descriptor = "S=Birds\nV=1\nL=4\nT=walk\nT=\nT=\nT=\nT=click\n";
+    ParseSubjectDescriptor(reinterpret_cast<const unsigned char*>(descriptor.data()), descriptor.size());
+    ResetGameState();
+    EXPECT_EQ(StartLives, 0);
+    EXPECT_EQ(TipText[1], "");
+    EXPECT_EQ(TipText[5], "");
+    EXPECT_EQ(QuestionCount, 0);
+    EXPECT_EQ(QuestionCursor, 0);
+    EXPECT_EQ(QuestionBank.size(), 1u);
+    EXPECT_EQ(QuestionFilePath, "subject\\q.dat");
 }
 
 }  // namespace
