@@ -1,5 +1,6 @@
 // forge_font OUTDIR [FONTFILE]: renders Liberation Sans at 20 pixels into the game's own font file,
 // OUTDIR/Helv20.tf, covering every printable character of Windows-1252.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -37,6 +38,26 @@ int main(int argc, char** argv) {
     }
 
     std::vector<GlyphSize> sizes;
+    // Every visible glyph's picture spans the whole text line, from the line's top to the lowest
+    // descender, so Rise is the same for all of them: the line height that text measures
+    // (TextHeight) is then the font's full height, and wrapped lines never run into each other.
+    int cellTop = font.ascender, cellBelow = 0;
+    for (const RenderedGlyph& g : font.glyphs)
+        if (g.height > 0) {
+            cellTop = std::max(cellTop, g.top);
+            cellBelow = std::max(cellBelow, g.height - g.top);
+        }
+    for (RenderedGlyph& g : font.glyphs) {
+        if (g.height == 0) continue;
+        const int above = cellTop - g.top, height = cellTop + cellBelow;
+        std::vector<unsigned char> cell(static_cast<std::size_t>(g.width) * height, 0);
+        std::copy(g.coverage.begin(), g.coverage.end(), cell.begin() + static_cast<std::ptrdiff_t>(above) * g.width);
+        g.coverage = std::move(cell);
+        g.top = cellTop;
+        g.height = height;
+    }
+    font.ascender = cellTop;
+
     for (const RenderedGlyph& g : font.glyphs) sizes.push_back({g.width, g.height});
     const AtlasLayout layout = PackAtlas(sizes, AtlasWidth);
 
