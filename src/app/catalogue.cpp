@@ -183,7 +183,8 @@ std::vector<CatalogueFile> CatalogueFiles() {
         int width, height;
         RowSize(row, width, height);
         const int count = row.count == 0 ? 1 : row.count;
-        for (int i = 0; i < count; ++i) files.push_back({RowFile(row, i), row.mode, width, height});
+        for (int i = 0; i < count; ++i)
+            files.push_back({RowFile(row, i), row.mode, width, height, row.sizing == Sizing::Mirror});
     }
     return files;
 }

@@ -27,6 +27,7 @@ struct CatalogueFile {
     std::string path;   // game path, "graph\zombie01.png"
     int mode;           // 4 or 12
     int width, height;  // drawn size after loading; 0 x 0 = the picture's own size
+    bool mirrored;      // an animation frame shaped square by MirrorQuad; games draw it at other sizes too
 };
 
 // The whole picture table, expanded for the current surface size (numbered series

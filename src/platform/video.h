@@ -27,6 +27,7 @@ void CloseVideo();
 
 // Quads. CreateQuad copies the picture; the quad's drawn size starts as the picture's size.
 int CreateQuad(const Image& picture);
+void FreeQuad(int quad);    // the handle then names no quad; later calls on it do nothing
 int QuadWidth(int quad);    // drawn width (0 for no quad)
 int QuadHeight(int quad);
 void SizeQuad(int quad, int width, int height);           // drops a corner shape

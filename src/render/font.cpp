@@ -110,8 +110,8 @@ void FreeFont(BitmapFont* font) {
     auto entry = std::find(FontTable.begin(), FontTable.end(), font);
     if (entry == FontTable.end()) return;
     *entry = nullptr;
-    // The platform keeps its quads for the whole run, so the atlas handle is simply dropped;
-    // the decoded picture was released as soon as the quad was made.
+    // The decoded picture was released as soon as the quad was made; the quad goes with the font.
+    FreeQuad(font->AtlasQuad);
     delete font;
 }
 

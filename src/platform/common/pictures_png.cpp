@@ -25,11 +25,12 @@ void ReadFromMemory(png_structp png, png_bytep out, png_size_t count) {
 }
 
 void QuietWarning(png_structp, png_const_charp) {}
+[[noreturn]] void QuietError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 
 // Decodes into 8-bit RGBA; hasAlpha tells whether the file carried transparency of its own.
 bool DecodeRgba(const unsigned char* data, std::size_t size, Image& out, bool& hasAlpha) {
     if (size < 8 || png_sig_cmp(data, 0, 8) != 0) return false;
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, QuietWarning);
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, QuietError, QuietWarning);
     if (!png) return false;
     png_infop info = png_create_info_struct(png);
     if (!info) {

@@ -10,6 +10,7 @@
 namespace {
 
 std::vector<QuadShape> Quads(1);
+std::vector<bool> Freed(1, true);   // element 0 is "no quad"
 std::vector<RecordedDraw> Draws;
 std::string FailingStep;
 bool Active = true;
@@ -22,7 +23,7 @@ int Cap = 0;
 BlendFactor Source = BlendFactor::SourceAlpha, Dest = BlendFactor::OneMinusSourceAlpha;
 
 QuadShape* Find(int quad) {
-    if (quad <= 0 || quad >= static_cast<int>(Quads.size())) return nullptr;
+    if (quad <= 0 || quad >= static_cast<int>(Quads.size()) || Freed[quad]) return nullptr;
     return &Quads[quad];
 }
 
@@ -38,6 +39,7 @@ RecordedDraw Record(RecordedDraw::Kind kind) {
 
 void ResetFakeVideo() {
     Quads.assign(1, QuadShape{});
+    Freed.assign(1, true);
     Draws.clear();
     FailingStep.clear();
     Active = true;
@@ -64,6 +66,7 @@ int FakeCreateQuad(int width, int height) {
     shape.width = width;
     shape.height = height;
     Quads.push_back(shape);
+    Freed.push_back(false);
     return static_cast<int>(Quads.size()) - 1;
 }
 
@@ -119,6 +122,10 @@ void CloseVideo() { Open = WindowOpen = false; }
 int CreateQuad(const Image& picture) {
     if (picture.width <= 0 || picture.height <= 0) return 0;
     return FakeCreateQuad(picture.width, picture.height);
+}
+
+void FreeQuad(int quad) {
+    if (Find(quad)) Freed[quad] = true;
 }
 
 int QuadWidth(int quad) {

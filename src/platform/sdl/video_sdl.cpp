@@ -160,6 +160,13 @@ int CreateQuad(const Image& picture) {
     return static_cast<int>(Quads.size()) - 1;
 }
 
+void FreeQuad(int quad) {
+    if (Quad* q = Find(quad)) {
+        SDL_DestroyTexture(q->texture);
+        *q = Quad{};
+    }
+}
+
 int QuadWidth(int quad) {
     Quad* q = Find(quad);
     return q ? q->shape.width : 0;
