@@ -105,6 +105,10 @@ std::string DrawTextWrapped(int fontNumber, float x, float y, const std::string&
     const std::size_t noBreak = std::string::npos;
     std::size_t breakAt = noBreak;   // in result: the last space or punctuation of this line
     std::size_t inserted = 0;        // marks put into result so far; text[i] is result[i + inserted]
+    // A mark only helps where a word stands before the break on its line. Before a break that
+    // already opens its line it would add an empty line, and the same overflow would add
+    // another on the next call, so a word wider than the box would creep down line by line.
+    bool lineHasWord = false, wordBeforeBreak = false;
     unsigned char previous = 0;
     const std::size_t length = TextLength(text);
     for (std::size_t i = 0; i < length; ++i) {
@@ -126,7 +130,8 @@ std::string DrawTextWrapped(int fontNumber, float x, float y, const std::string&
         if (lineWidth > width || ch == ';') {
             // A word ran past the edge: mark a break before it for the next call. This call
             // still splits the word here.
-            if (ch != ';' && !IsBreakCharacter(ch) && !IsBreakCharacter(previous) && breakAt != noBreak) {
+            if (ch != ';' && !IsBreakCharacter(ch) && !IsBreakCharacter(previous) && breakAt != noBreak &&
+                wordBeforeBreak) {
                 result.insert(breakAt, 1, ';');
                 ++inserted;
             }
@@ -134,11 +139,16 @@ std::string DrawTextWrapped(int fontNumber, float x, float y, const std::string&
             py += lineHeight;
             lineWidth = 0;
             breakAt = noBreak;
+            lineHasWord = false;
             if (ch == ' ' || ch == ';') drawn = false;   // a space at the line end is swallowed
         }
 
         // Nothing is inserted before this position until breakAt is cleared, so it stays valid.
-        if (IsBreakCharacter(ch)) breakAt = i + inserted;
+        if (IsBreakCharacter(ch)) {
+            breakAt = i + inserted;
+            wordBeforeBreak = lineHasWord;
+        }
+        if (ch != ' ' && ch != ';') lineHasWord = true;
         if (previous == ' ' && ch == ' ') drawn = false;   // runs of spaces show as one
         previous = ch;
 

@@ -111,6 +111,23 @@ TEST_F(TextWrapping, WordLongerThanTheBoxIsSplitAtTheEdge) {
     EXPECT_FLOAT_EQ(drawn[7].penY, 81.5f);
 }
 
+TEST_F(TextWrapping, WordWiderThanTheBoxAfterASpaceSettlesInsteadOfCreepingDown) {
+    // The first call marks the break before the long word; after that the word starts its
+    // own line, and splitting it again must not add an empty line every frame.
+    const std::string texts[] = {"ab aaaaaaaaaa", "ab  aaaaaaaaaa", "ab;aaaaaaaaaaaa", "ab aaaaaaaaaa cd"};
+    for (const std::string& text : texts) {
+        SCOPED_TRACE(text);
+        std::string settled = Wrap(text, 35);
+        for (int frame = 0; frame < 5; ++frame) settled = Wrap(settled, 35);
+        const std::string again = Wrap(settled, 35);
+        EXPECT_EQ(again, settled) << "the text keeps changing";
+        EXPECT_LE(again.size(), text.size() + 2) << "at most one mark per break";
+        EXPECT_EQ(DrawnLines().front().substr(0, 2), "ab");
+        const std::string second = DrawnLines()[1];
+        EXPECT_EQ(second.substr(second.find_first_not_of(' '), 3), "aaa") << "the long word starts line two";
+    }
+}
+
 TEST_F(TextWrapping, SemicolonAsSpaceJoinsShortLines) {
     SemicolonAsSpace = 1;
     EXPECT_EQ(Wrap("Hi;there", 400), "Hi there");
