@@ -89,3 +89,22 @@ std::string SubjectFileText(const unsigned char* data, std::size_t size) {
     if (beyondAscii && IsValidUtf8(data, size)) return Utf8ToWindows1252(data, size);
     return std::string(reinterpret_cast<const char*>(data), size);
 }
+
+std::string Windows1252ToUtf8(const unsigned char* data, std::size_t size) {
+    std::string out;
+    for (std::size_t i = 0; i < size; ++i) {
+        std::uint32_t c = Windows1252CodePoint(data[i]);
+        if (c == 0) c = '?';
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}

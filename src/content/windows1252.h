@@ -24,3 +24,7 @@ std::string Utf8ToWindows1252(const unsigned char* data, std::size_t size);
 // A subject file's bytes as the game's text: converted when it is UTF-8 with
 // characters beyond ASCII, unchanged otherwise.
 std::string SubjectFileText(const unsigned char* data, std::size_t size);
+
+// The other way: Windows-1252 text as UTF-8, for messages and tools that speak UTF-8.
+// Bytes the code page leaves undefined become "?".
+std::string Windows1252ToUtf8(const unsigned char* data, std::size_t size);

@@ -34,21 +34,8 @@ struct Checker {
 
 std::string Quoted(const std::string& windows1252) {
     // Messages are UTF-8; the game's text is Windows-1252.
-    std::string out = "\"";
-    for (unsigned char byte : windows1252) {
-        std::uint32_t c = Windows1252CodePoint(byte);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out + "\"";
+    return "\"" +
+           Windows1252ToUtf8(reinterpret_cast<const unsigned char*>(windows1252.data()), windows1252.size()) + "\"";
 }
 
 std::string CharacterName(unsigned char byte) {

@@ -58,22 +58,7 @@ std::vector<std::string> TableCells(const std::string& line) {
 // Windows-1252 is turned into UTF-8 first.
 std::string AsUtf8(const std::vector<unsigned char>& bytes) {
     if (IsValidUtf8(bytes.data(), bytes.size())) return std::string(bytes.begin(), bytes.end());
-    std::string out;
-    for (unsigned char byte : bytes) {
-        std::uint32_t c = Windows1252CodePoint(byte);
-        if (c == 0) c = '?';
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
+    return Windows1252ToUtf8(bytes.data(), bytes.size());
 }
 
 std::string GameText(const std::string& utf8) {
