@@ -30,6 +30,9 @@ SDL_BlendMode CurrentBlend = SDL_BLENDMODE_BLEND;
 int FrameCap = 0;
 std::uint64_t LastPresent = 0;
 std::string CapturePath;
+// Without a display (SDL's offscreen driver) a present swaps nothing, so the driver never
+// hands its queued drawing to the GPU on its own and keeps it all in memory: finish each frame.
+void (*FinishDrawing)() = nullptr;
 
 SDL_BlendFactor ToSdl(BlendFactor factor) {
     switch (factor) {
@@ -115,6 +118,9 @@ bool OpenDrawingSurface(bool windowed, int width, int height, const std::string&
     if (!Renderer) Renderer = SDL_CreateRenderer(Window, -1, 0);
     if (!Renderer) return false;
     if (!windowed) SDL_RenderSetLogicalSize(Renderer, width, height);
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver && std::strcmp(driver, "offscreen") == 0)
+        FinishDrawing = reinterpret_cast<void (*)()>(SDL_GL_GetProcAddress("glFinish"));
     SDL_SetRenderDrawBlendMode(Renderer, SDL_BLENDMODE_NONE);
     return true;
 }
@@ -256,6 +262,7 @@ void PresentFrame() {
         LastPresent = now;
     }
     SDL_RenderPresent(Renderer);
+    if (FinishDrawing) FinishDrawing();
 }
 
 bool ReadFramePixels(std::vector<unsigned char>& rgba, int& width, int& height) {
