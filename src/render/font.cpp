@@ -12,6 +12,19 @@
 std::vector<BitmapFont*> FontTable(2, nullptr);
 
 namespace {
+// The table owns its fonts for the life of the process: this is destroyed just before the
+// table itself, and takes the fonts still loaded with it.
+struct FontTableOwner {
+    ~FontTableOwner() {
+        for (BitmapFont*& font : FontTable) {
+            delete font;
+            font = nullptr;
+        }
+    }
+} TableOwner;
+}  // namespace
+
+namespace {
 
 // "T", 0x83, "|1.00|"
 constexpr unsigned char Signature[8] = {0x54, 0x83, 0x7C, 0x31, 0x2E, 0x30, 0x30, 0x7C};
