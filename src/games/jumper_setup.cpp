@@ -51,6 +51,9 @@ void JumperEnter() {
     PlayerY = GroundFeetY;
     PlayerVY = 0;
     PlayerFacing = 0;
+    // The picture carries over from the last question; on the very first entry there is none
+    // yet, so the kid stands idle behind the tip bubble instead of being missing.
+    if (PlayerSprite == 0) PlayerSprite = IdleQuad[0];
     ZombieX = static_cast<float>(ScreenWidth + 80);
     ZombieGoingRight = 0;
     ZombieFrame = 1;
