@@ -73,6 +73,10 @@ TEST_F(RealRenderer, EachModeCombinesAsItsFactorsSay) {
         // any other number blends ordinarily: source x alpha + destination x (1 - alpha)
         {"ordinary", 0, 0x000000, 200, 100, 0, 255, 128, 100, 50, 0},
         {"ordinary for an unknown mode", 7, 0xFFFFFF, 0, 0, 0, 255, 128, 127, 127, 127},
+        // an opaque picture at full alpha simply covers; a picture's own alpha still blends
+        {"opaque picture covers", 0, 0xFFFFFF, 10, 20, 30, 255, 255, 10, 20, 30},
+        {"picture's own alpha", 0, 0x000000, 200, 100, 0, 128, 255, 100, 50, 0},
+        {"opaque picture multiplied", 1, 0x3264C8, 128, 128, 128, 255, 255, 100, 50, 25},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -19,6 +19,7 @@ struct Quad {
     SDL_Texture* texture = nullptr;
     QuadShape shape;
     SDL_BlendMode blend = SDL_BLENDMODE_INVALID;   // the mode last given to the texture
+    bool opaque = false;   // every pixel has alpha 255
 };
 
 SDL_Window* Window = nullptr;
@@ -27,6 +28,7 @@ bool Windowed = true;
 int SurfaceW = 1024, SurfaceH = 768;
 std::vector<Quad> Quads(1);   // element 0 is "no quad"
 SDL_BlendMode CurrentBlend = SDL_BLENDMODE_BLEND;
+SDL_BlendMode OrdinaryBlend = SDL_BLENDMODE_INVALID;   // the custom mode for ordinary alpha blending
 int FrameCap = 0;
 std::uint64_t LastPresent = 0;
 std::string CapturePath;
@@ -54,9 +56,13 @@ Quad* Find(int quad) {
 
 void Draw(Quad& q, const QuadCorner points[4], float u0, float v0, float u1, float v1, SDL_Color colour) {
     if (!Renderer) return;
-    if (q.blend != CurrentBlend) {
-        SDL_SetTextureBlendMode(q.texture, CurrentBlend);
-        q.blend = CurrentBlend;
+    // An opaque picture at full alpha blended ordinarily covers what is below: the same pixels
+    // come out with blending switched off, and a software renderer fills them much faster.
+    SDL_BlendMode mode = CurrentBlend;
+    if (mode == OrdinaryBlend && q.opaque && colour.a == 255) mode = SDL_BLENDMODE_NONE;
+    if (q.blend != mode) {
+        SDL_SetTextureBlendMode(q.texture, mode);
+        q.blend = mode;
     }
     // points: top-left, top-right, bottom-right, bottom-left of the texture
     const float u[4] = {u0, u1, u1, u0}, v[4] = {v0, v0, v1, v1};
@@ -162,6 +168,8 @@ int CreateQuad(const Image& picture) {
     q.texture = texture;
     q.shape.width = picture.width;
     q.shape.height = picture.height;
+    q.opaque = true;
+    for (std::size_t i = 3; i < picture.rgba.size() && q.opaque; i += 4) q.opaque = picture.rgba[i] == 255;
     Quads.push_back(q);
     return static_cast<int>(Quads.size()) - 1;
 }
@@ -224,9 +232,15 @@ void DrawQuadRegion(int quad, const QuadCorner points[4], float u0, float v0, fl
     Draw(*q, clockwise, u0, v0, u1, v1, colour);
 }
 
+SDL_BlendMode Compose(BlendFactor source, BlendFactor dest) {
+    return SDL_ComposeCustomBlendMode(ToSdl(source), ToSdl(dest), SDL_BLENDOPERATION_ADD, SDL_BLENDFACTOR_ZERO,
+                                      SDL_BLENDFACTOR_ONE, SDL_BLENDOPERATION_ADD);
+}
+
 void SetBlendFactors(BlendFactor source, BlendFactor dest) {
-    CurrentBlend = SDL_ComposeCustomBlendMode(ToSdl(source), ToSdl(dest), SDL_BLENDOPERATION_ADD,
-                                              SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_ONE, SDL_BLENDOPERATION_ADD);
+    if (OrdinaryBlend == SDL_BLENDMODE_INVALID)
+        OrdinaryBlend = Compose(BlendFactor::SourceAlpha, BlendFactor::OneMinusSourceAlpha);
+    CurrentBlend = Compose(source, dest);
 }
 
 bool BeginQuads() { return Renderer != nullptr; }
