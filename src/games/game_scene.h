@@ -10,3 +10,11 @@ struct GameScene {
 
 // The scene of game n (1..5), or nullptr while that game is not in the program.
 const GameScene* GameSceneFor(int n);
+// Puts a scene in the table (nullptr takes it out). The program's games are there from the
+// start; tests plug in stand-ins to exercise the screens with every game present.
+void SetGameScene(int n, const GameScene* scene);
+
+// The hub offers only the games the program has, so a child never lands in an empty scene.
+bool GameInProgram(int n);
+int RandomGameInProgram();        // one of them, evenly; 0 when there is none
+int NextGameInProgram(int after);  // the one after game `after` in turn (5 wraps to 1)

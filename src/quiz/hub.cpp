@@ -12,6 +12,7 @@
 #include "app/screen.h"
 #include "app/sound_control.h"
 #include "content/subject_descriptor.h"
+#include "games/game_scene.h"
 #include "games/particles.h"
 #include "platform/video.h"
 #include "quiz/judgement.h"
@@ -47,6 +48,14 @@ void Highlight(int quad, int x, int y, int alpha) {
     SetBlend(0);
 }
 
+// Buttons 1..5 need their game; the sixth needs at least one.
+bool ButtonOffered(int button) {
+    if (button != 6) return GameInProgram(button);
+    for (int n = 1; n <= 5; ++n)
+        if (GameInProgram(n)) return true;
+    return false;
+}
+
 void StartGameFromButton(int button) {
     if (NameIsBlank()) {
         OpenNameEntry(button);   // the game starts when the name entry closes
@@ -55,7 +64,7 @@ void StartGameFromButton(int button) {
     int game = button;
     if (button == 6) {
         RandomGameMode = 1;
-        game = Random(4) + 1;
+        game = RandomGameInProgram();
     }
     EnterScreen(game);
 }
@@ -101,8 +110,8 @@ void DrawHub() {
             ButtonX[b] = ButtonX[b] * 0.96f + ButtonTargetX[b] * 0.04f;
             ButtonY[b] = ButtonY[b] * 0.96f + ButtonTargetY[b] * 0.04f;
             float target = 280;
-            // The name entry makes the game buttons inert.
-            if (NameEntryOpen == 0 && Round(ButtonX[b] - 130) < PointerX && PointerX < Round(ButtonX[b] + 130) &&
+            // The name entry makes the game buttons inert, and so does a game not in the program.
+            if (NameEntryOpen == 0 && ButtonOffered(b) && Round(ButtonX[b] - 130) < PointerX && PointerX < Round(ButtonX[b] + 130) &&
                 Round(ButtonY[b] - 50) < PointerY && PointerY < Round(ButtonY[b] + 50)) {
                 hovered = b;
                 target = 265;   // the button under the pointer shrinks a little
@@ -122,7 +131,7 @@ void DrawHub() {
         const int size = Round(ButtonSize[b]);
         const int x = Round(ButtonX[b] - ButtonSize[b] / 2), y = Round(ButtonY[b] - ButtonSize[b] / 2);
         SizeQuad(GameButtonQuad[b], size, size);
-        DrawQuad(GameButtonQuad[b], x, y, 255);
+        DrawQuad(GameButtonQuad[b], x, y, ButtonOffered(b) ? 255 : 90);
         if (b == hovered) Highlight(GameButtonQuad[b], x, y, 128);
     }
 

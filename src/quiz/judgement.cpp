@@ -8,6 +8,7 @@
 #include "app/screen.h"
 #include "app/sound_control.h"
 #include "content/subject_descriptor.h"
+#include "games/game_scene.h"
 #include "platform/video.h"
 #include "quiz/notepad.h"
 #include "quiz/panel.h"
@@ -100,10 +101,7 @@ void CountdownStep() {
 
 void AnswerOutcome() {
     if (ChosenAnswer == CorrectAnswer && QuestionForfeited == 0) {
-        if (RandomGameMode == 1) {
-            ++CurrentScreen;
-            if (CurrentScreen > 5) CurrentScreen = 1;
-        }
+        if (RandomGameMode == 1) CurrentScreen = NextGameInProgram(CurrentScreen);
         NextQuestion();   // after the twentieth this opens the report card instead
         ResetPanel();
         // Only a right answer in a game whose tip was already shown counts towards a revision

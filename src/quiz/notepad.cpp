@@ -7,6 +7,7 @@
 #include "app/rounding.h"
 #include "app/screen.h"
 #include "app/sound_control.h"
+#include "games/game_scene.h"
 #include "platform/video.h"
 #include "quiz/grading.h"
 #include "quiz/name_entry.h"
@@ -73,7 +74,7 @@ void CloseNotepad() {
         // The game starts whatever the name now is, even empty.
         if (PendingGame == 6) {
             RandomGameMode = 1;
-            PendingGame = Random(4) + 1;
+            PendingGame = RandomGameInProgram();
         }
         NameEntryOpen = 0;
         EnterScreen(PendingGame);

@@ -251,3 +251,48 @@ TEST_F(Hub, NameEntryClosesOnlyOnItsOkButton) {
 }
 
 }  // namespace
+
+// The real program offers only the games it has: a button whose game is missing is dimmed and
+// does nothing, and random mode never lands on a missing game.
+TEST(HubWithMissingGames, OffersOnlyTheGamesInTheProgram) {
+    int missing = 0;
+    for (int n = 1; n <= 5 && !missing; ++n)
+        if (!GameInProgram(n)) missing = n;
+    if (!missing) GTEST_SKIP() << "every game is in the program";
+    const GameScene* saved[6] = {};
+    for (int n = 1; n <= 5; ++n) saved[n] = GameSceneFor(n);
+    static const GameScene standIn{nullptr, nullptr, nullptr};
+    // Only game 1 and game 3 present, whatever the program has now.
+    for (int n = 1; n <= 5; ++n) SetGameScene(n, n == 1 || n == 3 ? &standIn : nullptr);
+
+    for (int i = 0; i < 200; ++i) {
+        const int game = RandomGameInProgram();
+        EXPECT_TRUE(game == 1 || game == 3) << game;
+    }
+    const std::pair<int, int> turns[] = {{1, 3}, {3, 1}, {2, 3}, {5, 1}};
+    for (const auto& [after, next] : turns) EXPECT_EQ(NextGameInProgram(after), next) << after;
+
+    FakePlatformReset();
+    ResetGameState();
+    OpenGameWindow("test", 1024, 768);
+    OpenDrawingSurface(true, 1024, 768, "test");
+    CapturePointer();
+    InstallFixtureFont();
+    for (int b = 0; b <= 6; ++b) GameButtonQuad[b] = FakeCreateQuad(280, 280);
+    StudentName = "Ann";
+    EnterScreen(0);
+    for (int b = 1; b <= 6; ++b) ButtonX[b] = ButtonTargetX[b], ButtonY[b] = ButtonTargetY[b];
+    PlacePointer(877, 319);   // button 2, whose game is missing
+    FakeSetMouseButton(true);
+    ReadPointer();
+    FakeDraws().clear();
+    DrawHub();
+    EXPECT_EQ(CurrentScreen, 0) << "a missing game's button does nothing";
+    for (const RecordedDraw& d : FakeQuadDraws()) {
+        if (d.quad == GameButtonQuad[2]) {
+            EXPECT_EQ(d.alpha, 90) << "and is dimmed";
+        }
+    }
+
+    for (int n = 1; n <= 5; ++n) SetGameScene(n, saved[n]);
+}

@@ -17,6 +17,7 @@
 #include "app/sound_control.h"
 #include "content/question_bank.h"
 #include "content/subject_descriptor.h"
+#include "games/game_scene.h"
 #include "games/particles.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/input.h"
@@ -182,8 +183,28 @@ inline std::vector<RecordedDraw> DrawsOf(int quad) {
 
 // A fresh game on the fake platform with an open window, the pointer captured, pictures,
 // the fixture font, three lives and a bank of 30 questions; frames last one tick.
+// Stand-in scenes for games not yet in the program, so the screens can be exercised with all
+// five games present. The program's own games are left as they are.
+struct AllGamesPresent {
+    GameScene standIn{nullptr, nullptr, nullptr};
+    bool added[6] = {};
+    AllGamesPresent() {
+        for (int n = 1; n <= 5; ++n)
+            if (!GameInProgram(n)) {
+                SetGameScene(n, &standIn);
+                added[n] = true;
+            }
+    }
+    ~AllGamesPresent() {
+        for (int n = 1; n <= 5; ++n)
+            if (added[n]) SetGameScene(n, nullptr);
+    }
+};
+
 class QuizTest : public ::testing::Test {
 protected:
+    AllGamesPresent allGames;   // the screens are tested with every game in place
+
     void SetUp() override {
         FakePlatformReset();
         ResetGameState();
@@ -232,3 +253,4 @@ protected:
         EnterScreen(n);
     }
 };
+
