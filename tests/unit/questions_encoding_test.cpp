@@ -114,7 +114,8 @@ TEST(Windows1252Text, TurnsBackIntoUtf8ForMessages) {
     for (const auto& [windows1252, utf8] : cases) {
         const auto* bytes = reinterpret_cast<const unsigned char*>(windows1252.data());
         EXPECT_EQ(Windows1252ToUtf8(bytes, windows1252.size()), utf8);
-        if (windows1252.find('\x81') == std::string::npos)
+        if (windows1252.find('\x81') == std::string::npos) {
             EXPECT_EQ(Utf8ToWindows1252(reinterpret_cast<const unsigned char*>(utf8.data()), utf8.size()), windows1252);
+        }
     }
 }
