@@ -13,6 +13,7 @@
 #include "content/text_lines.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/files.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -104,19 +105,14 @@ TEST_F(Descriptor, Utf8FileIsConvertedToTheFontsCodePage) {
 
 class DescriptorFile : public Descriptor {
 protected:
-    std::filesystem::path folder;
+    TempFolder temp;   // the working folder, removed after the test
+    std::filesystem::path folder = temp.path;
     void SetUp() override {
         Descriptor::SetUp();
-        folder = std::filesystem::temp_directory_path() /
-                 ("qb_descriptor_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder / "subject");
         SetWorkingFolder(folder.string());
     }
-    void TearDown() override {
-        SetWorkingFolder("");
-        std::filesystem::remove_all(folder);
-    }
+    void TearDown() override { SetWorkingFolder(""); }
 };
 
 TEST_F(DescriptorFile, ReadsSubjectQbaIniFromTheWorkingFolder) {

@@ -13,6 +13,7 @@
 #include "content/subject_descriptor.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/files.h"
+#include "temp_folder.h"
 
 using namespace std::string_literals;
 
@@ -106,19 +107,14 @@ TEST_F(Questions, ReloadWithFewerQuestionsOverwritesAndKeepsTheBanksSize) {
 
 class QuestionFile : public Questions {
 protected:
-    std::filesystem::path folder;
+    TempFolder temp;   // the working folder, removed after the test
+    std::filesystem::path folder = temp.path;
     void SetUp() override {
         Questions::SetUp();
-        folder = std::filesystem::temp_directory_path() /
-                 ("qb_questions_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder / "subject");
         SetWorkingFolder(folder.string());
     }
-    void TearDown() override {
-        SetWorkingFolder("");
-        std::filesystem::remove_all(folder);
-    }
+    void TearDown() override { SetWorkingFolder(""); }
     void Write(const std::string& bytes) { std::ofstream(folder / "subject" / "q.dat", std::ios::binary) << bytes; }
 };
 
