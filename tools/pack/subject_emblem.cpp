@@ -331,9 +331,11 @@ void DrawBadgeMotif(cairo_t* cr, const std::string& name) {
     OutlinedText(cr, initial, cx, cy + 6, 76, {0.95, 0.30, 0.30});
 }
 
-// The ribbon under the motif with the subject's name, as large as fits.
+// The ribbon under the motif with the subject's name, as large as fits. On the hub the picture
+// is centred high on the right, its top rows above the screen and game button 1 over its lower
+// rows, so the ribbon sits in the band that stays in view (rows 100 to about 280).
 void DrawNameRibbon(cairo_t* cr, const std::string& name, Colour colour) {
-    const double top = 262, height = 70, left = 22, right = 358;
+    const double top = 214, height = 62, left = 22, right = 358;
     // Folded ends first, darker, behind the band.
     for (int side = 0; side < 2; ++side) {
         double x0 = side == 0 ? left - 8 : right + 8, dir = side == 0 ? 1 : -1;
@@ -398,6 +400,11 @@ bool DrawSubjectPicture(const std::string& name, const std::string& motif, const
     cairo_set_line_width(cr, 4);
     cairo_stroke(cr);
 
+    // The motif keeps clear of the ribbon: a little smaller, drawn about the disc's upper part.
+    cairo_save(cr);
+    cairo_translate(cr, 190, 120);
+    cairo_scale(cr, 0.78, 0.78);
+    cairo_translate(cr, -190, -152);
     if (motif == "maths")
         DrawMathsMotif(cr);
     else if (motif == "science")
@@ -406,6 +413,7 @@ bool DrawSubjectPicture(const std::string& name, const std::string& motif, const
         DrawGeographyMotif(cr);
     else
         DrawBadgeMotif(cr, name);
+    cairo_restore(cr);
     DrawNameRibbon(cr, name, ribbon);
 
     cairo_surface_flush(surface);
